@@ -1,0 +1,50 @@
+#include "league/FileErrors.h"
+
+#include <cerrno>
+
+#include "shell/UserIO.h"
+
+namespace tallmark {
+
+std::string ErrorDescription(int number) {
+  switch (number) {
+    case kErrInvalidArgument: return "Invalid procedure call or argument";
+    case kErrOverflow: return "Overflow";
+    case kErrTypeMismatch: return "Type mismatch";
+    case kErrBadFileName: return "Bad file name or number";
+    case kErrFileNotFound: return "File not found";
+    case kErrDeviceIO: return "Device I/O error";
+    case kErrDiskFull: return "Disk full";
+    case kErrPastEnd: return "Input past end of file";
+    case kErrBadRecordNumber: return "Bad record number";
+    case kErrPermissionDenied: return "Permission denied";
+    case kErrPathFileAccess: return "Path/File access error";
+    case kErrPathNotFound: return "Path not found";
+    case kErrBadArchive: return "The backup archive is damaged or unsafe";
+    default: return "Application-defined or object-defined error";
+  }
+}
+
+int ErrorFromErrno(int err) {
+  switch (err) {
+    case 0: return kErrNone;
+    case ENOENT: return kErrFileNotFound;
+    case ENOTDIR: return kErrPathNotFound;
+    case ENOSPC:
+    case EDQUOT: return kErrDiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS: return kErrPermissionDenied;
+    case EISDIR:
+    case ENAMETOOLONG: return kErrPathFileAccess;
+    default: return kErrDeviceIO;
+  }
+}
+
+bool ErrorTrap::report() const {
+  if (!failed()) return true;
+  ReportError(first_);
+  return false;
+}
+
+}  // namespace tallmark

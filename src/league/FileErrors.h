@@ -1,0 +1,47 @@
+// Error numbers of file operations, as reported to the user by the common error handler.
+#pragma once
+
+#include <string>
+
+namespace tallmark {
+
+enum ErrorNumber : int {
+  kErrNone = 0,
+  kErrInvalidArgument = 5,    // "Invalid procedure call or argument"
+  kErrOverflow = 6,           // "Overflow"
+  kErrTypeMismatch = 13,      // "Type mismatch"
+  kErrBadFileName = 52,       // "Bad file name or number"
+  kErrFileNotFound = 53,      // "File not found"
+  kErrDeviceIO = 57,          // "Device I/O error"
+  kErrDiskFull = 61,          // "Disk full"
+  kErrPastEnd = 62,           // "Input past end of file"
+  kErrBadRecordNumber = 63,   // "Bad record number"
+  kErrPermissionDenied = 70,  // "Permission denied"
+  kErrPathFileAccess = 75,    // "Path/File access error"
+  kErrPathNotFound = 76,      // "Path not found"
+  kErrBadArchive = 1001,      // "The backup archive is damaged or unsafe"
+};
+
+// The description shown for an error number.
+std::string ErrorDescription(int number);
+
+// The error number for a system errno value.
+int ErrorFromErrno(int err);
+
+// Collects the first error of an operation that runs to its end whatever fails, and reports it
+// through the common error handler when asked.
+class ErrorTrap {
+ public:
+  void set(int number) {
+    if (number != kErrNone && first_ == kErrNone) first_ = number;
+  }
+  int number() const { return first_; }
+  bool failed() const { return first_ != kErrNone; }
+  // Calls ReportError with the first error, if any. Returns true when there was none.
+  bool report() const;
+
+ private:
+  int first_ = kErrNone;
+};
+
+}  // namespace tallmark

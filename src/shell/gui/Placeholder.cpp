@@ -1,0 +1,1 @@
+// Windows of the program live in the gui folders of their subsystems.

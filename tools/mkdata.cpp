@@ -1,0 +1,20 @@
+// Writes the program's data files into the folder given: SCHEDULE.DAT and SportsInfo.dat.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "league/FileSystem.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: tallmark-mkdata OUTDIR\n");
+    return 2;
+  }
+  std::string dir = argv[1];
+  std::filesystem::create_directories(dir);
+  if (dir.back() != '/') dir += '/';
+  // Filled in by the schedule generator and the sport list.
+  int e1 = tallmark::WriteFileAtomic(dir + "SCHEDULE.DAT", "");
+  int e2 = tallmark::WriteFileAtomic(dir + "SportsInfo.dat", "");
+  return e1 || e2 ? 1 : 0;
+}

@@ -1,0 +1,14 @@
+// The standard schedule templates of the program folder (SCHEDULE.DAT).
+#pragma once
+
+#include <string>
+
+namespace tallmark {
+
+// Sets ScheduleText, ScheduleTemplate, ScheduleWeek and ScheduleEachWeek for NumTeams.
+bool ReadScheduleTemplate();
+
+// Team of lane slot s (1-based) in template week k (0-based) of a template for n teams.
+int TemplateTeam(const std::string& text, int teams, int week, int slot);
+
+}  // namespace tallmark

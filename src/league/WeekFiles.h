@@ -1,0 +1,28 @@
+// The season results file (.SEA: each week's lane slots, points and team handicaps) and the
+// player score file (.scr: one record per week, team and line-up position), read and written a
+// record at a time.
+#pragma once
+
+#include <cstdint>
+
+#include "league/LeagueData.h"
+
+namespace tallmark {
+
+// Record number of the score record of week w, team t, line-up position p (32-bit).
+std::int32_t ScoreRecordNumber(int week, int team, int position);
+
+// Fills LaneTeam, TeamPointsWeek and TeamHandicapWeek (indexes 1..2 x NumLanes) from week w's
+// block; week 0 reads week 1.
+bool ReadWeekResults(int week);
+// Writes those indexes back; the rest of the block keeps its contents.
+bool WriteWeekResults(int week);
+
+// Reads one score record into the Scr* work variables, cleaning the values as it goes;
+// player receives the record's player index (Roster(t, p) when the stored one is out of range).
+bool ReadScore(int week, int team, int position, Integer& player);
+// Writes the Scr* work variables as one score record. A kind or extra statistic that does not fit
+// a byte is refused (error 6) and nothing is written.
+bool WriteScore(int week, int team, int position, Integer player);
+
+}  // namespace tallmark

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "league/FileSystem.h"
+#include "league/SportsList.h"
+#include "setup/ScheduleGenerator.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -13,8 +15,8 @@ int main(int argc, char** argv) {
   std::string dir = argv[1];
   std::filesystem::create_directories(dir);
   if (dir.back() != '/') dir += '/';
-  // Filled in by the schedule generator and the sport list.
-  int e1 = tallmark::WriteFileAtomic(dir + "SCHEDULE.DAT", "");
-  int e2 = tallmark::WriteFileAtomic(dir + "SportsInfo.dat", "");
+  int e1 = tallmark::WriteFileAtomic(dir + "SCHEDULE.DAT", tallmark::ShippedScheduleFile());
+  int e2 = tallmark::WriteFileAtomic(dir + "SportsInfo.dat", tallmark::ShippedSportsFile());
+  if (e1 || e2) std::fprintf(stderr, "tallmark-mkdata: cannot write the data files\n");
   return e1 || e2 ? 1 : 0;
 }

@@ -41,7 +41,7 @@ inline void BuildSmallLeague(const std::string& folder) {
   lg.WeekDate[1] = "09/04/24";
   lg.WeekDate[2] = "09/11/24";
   lg.WeekDate[3] = "09/18/24";
-  const char* names[] = {"SHARKS", "ANN LEE", "BOB ROY", "JETS", "CY YOUNG", "JOS\xC9 D\xCDAZ",
+  const char* names[] = {"SHARKS", "ANN LEE", "BOB ROY", "JETS", "CY YOUNG", "JOS\xC9 D\xCD" "AZ",
                          "EVE SUB"};
   for (int i = 0; i < kMaxPlayerRecords; ++i) {
     lg.PlayerName[i] = Fixed(i < 7 ? names[i] : "?", 20);

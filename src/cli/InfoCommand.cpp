@@ -103,12 +103,20 @@ void PrintJson() {
   std::fputs(out.c_str(), stdout);
 }
 
+// "1 team", "2 teams".
+std::string Count(int n, const std::string& one, const std::string& many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
 void PrintText() {
+  const std::string player = Cp1252ToUtf8(Lower(Trim(lg.SportTerm[4])));
   const std::string players = Cp1252ToUtf8(Lower(Trim(lg.SportTerm[5])));
   std::printf("League: %s\n", Shown(lg.LeagueName).c_str());
   std::printf("Sport: %s\n", Shown(lg.SportTerm[0]).c_str());
-  std::printf("Size: %d teams, %d %s per team (%d each week), %d substitutes\n", lg.NumTeams,
-              lg.PlayersPerTeam, players.c_str(), lg.PlayersPerWeek, lg.NumSubs);
+  std::printf("Size: %s, %s per team (%d each week), %s\n",
+              Count(lg.NumTeams, "team", "teams").c_str(),
+              Count(lg.PlayersPerTeam, player, players).c_str(), lg.PlayersPerWeek,
+              Count(lg.NumSubs, "substitute", "substitutes").c_str());
   std::printf("Week: %d of %d\n", lg.CurrentWeek, lg.NumWeeks);
   std::printf("Session: %d of %d\n", lg.CurrentSession, lg.NumSessions);
   for (const TeamInfo& t : Teams()) {

@@ -48,7 +48,7 @@ TEST_F(InfoCommandTest, PrintsTheLeagueAsText) {
   EXPECT_EQ(r.out,
             "League: ACE LEAGUE\n"
             "Sport: 10 Pin Bowling\n"
-            "Size: 2 teams, 2 bowlers per team (2 each week), 1 substitutes\n"
+            "Size: 2 teams, 2 bowlers per team (2 each week), 1 substitute\n"
             "Week: 3 of 30\n"
             "Session: 1 of 1\n"
             "\n"

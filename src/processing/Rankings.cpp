@@ -95,4 +95,6 @@ bool TeamPlaysThisWeek(int team) {
   return false;
 }
 
+std::string ColumnLetter(int n) { return std::string(1, static_cast<char>('A' - 1 + n)); }
+
 }  // namespace tallmark

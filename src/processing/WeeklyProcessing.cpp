@@ -178,7 +178,11 @@ void ProcessPlayerWeek(int week, int team, int slot, Integer& player, int teamRe
       RaiseHigh(st[kHighHandicapSeries], z);
     }
     UpdatePlayerAverage(team, player, 0, 0);
-    if (JustQualified(player)) AdjustHandicapHighs(player, team, RoundHalfEven(st[kCurrentHandicap]));
+    if (JustQualified(player)) {
+      AdjustHandicapHighs(player, team, RoundHalfEven(st[kCurrentHandicap]));
+      lg.ScrEntryKind = kind;  // the record in work is this one again
+      lg.ScrFlag = forfeit ? True : False;
+    }
   }
   sums.handicapsAfter = RoundHalfEven(sums.handicapsAfter + static_cast<double>(st[kCurrentHandicap]));
   sums.averagesAfter = RoundHalfEven(sums.averagesAfter + static_cast<double>(st[kCurrentAverage]));

@@ -127,6 +127,21 @@ void BM_ProcessSeason(benchmark::State& state) {
 }
 BENCHMARK(BM_ProcessSeason)->Unit(benchmark::kMillisecond);
 
+void BM_SaveLeague(benchmark::State& state) {
+  Fixture fx(0);
+  for (auto _ : state)
+    if (!SaveLeague()) state.SkipWithError("save failed");
+}
+BENCHMARK(BM_SaveLeague)->Unit(benchmark::kMillisecond);
+
+void BM_LoadLeague(benchmark::State& state) {
+  Fixture fx(0);
+  if (!SaveLeague()) state.SkipWithError("save failed");
+  for (auto _ : state)
+    if (!LoadLeague()) state.SkipWithError("load failed");
+}
+BENCHMARK(BM_LoadLeague)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace tallmark
 

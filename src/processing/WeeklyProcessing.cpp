@@ -56,7 +56,8 @@ void RaiseHigh(Single& high, double value) {
 void AddToWeekBest(int player, Integer score, Single average) {
   Integer d = RoundHalfEven(score - static_cast<double>(average));
   if (d == ww.WeekBestOverAverage) {
-    ww.WeekBestPlayer = -1;
+    // A tie between two players; the same player reaching it again is no tie.
+    if (ww.WeekBestPlayer != player) ww.WeekBestPlayer = -1;
   } else if (d > ww.WeekBestOverAverage) {
     ww.WeekBestOverAverage = d;
     ww.WeekBestPlayer = static_cast<Integer>(player);

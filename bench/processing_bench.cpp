@@ -34,6 +34,7 @@ void BuildLeague(const std::string& folder) {
   lg.DataPath = folder;
   lg.FileName = "BIGLEAGUE";
   lg.LeagueName = "Largest League";
+  lg.SportNumber = lg.SportCount = 1;
   lg.AwardPopups = False;
   lg.NumTeams = lg.LastTeam = kTeams;
   lg.PlayersPerTeam = kRoster;

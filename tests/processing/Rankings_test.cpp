@@ -155,5 +155,12 @@ TEST(Formatting, ColumnLetters) {
   EXPECT_EQ(ColumnLetter(26), "Z");
 }
 
+TEST(Formatting, RightAlignedNumbers) {
+  EXPECT_EQ(RightAlign(12, 5), "   12");
+  EXPECT_EQ(RightAlign(-3.5, 6), "  -3.5");
+  EXPECT_EQ(RightAlign(0, 1), "0");
+  EXPECT_EQ(RightAlign(123456, 3), "123456");  // never cut
+}
+
 }  // namespace
 }  // namespace tallmark

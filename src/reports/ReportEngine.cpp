@@ -54,6 +54,12 @@ void ReportEngine::SetReportWidth(int chars) {
 
 void ReportEngine::ResetReportFont() { device_.setFontSize(baseSize_); }
 
+void ReportEngine::UseBaseFont() {
+  currentSize_ = baseSize_;
+  device_.setFontSize(baseSize_);
+  recomputeSpaces();
+}
+
 void ReportEngine::send(const std::string& text) {
   switch (destination_) {
     case Destination::Screen:

@@ -48,6 +48,8 @@ class ReportEngine {
   void SetReportWidth(int chars);
   // Returns the device to the base font size (the current size is kept for SetReportWidth(0)).
   void ResetReportFont();
+  // Makes the base size the current size again (a builder's last step).
+  void UseBaseFont();
 
   bool printing() const { return destination_ != Destination::Screen; }
   Destination destination() const { return destination_; }

@@ -9,7 +9,7 @@
 
 namespace {
 
-int Run(const std::string& args) {
+int RunReportCli(const std::string& args) {
   const std::string command = std::string(TALLMARK_CLI) + " report " + args + " 2>/dev/null >/dev/null";
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -18,12 +18,12 @@ int Run(const std::string& args) {
 TEST(ReportCommand, RefusesBadArguments) {
   tallmark::test::TempDir dir;
   const std::string cfg = dir.file("L.CFG");
-  EXPECT_EQ(Run(cfg + " weekly"), 2);                           // no such report
-  EXPECT_EQ(Run(cfg), 2);                                       // report missing
-  EXPECT_EQ(Run(cfg + " standing -o " + dir.file("out.doc")), 2);  // not a .TXT file
-  EXPECT_EQ(Run(cfg + " standing --margins"), 2);               // unknown option
+  EXPECT_EQ(RunReportCli(cfg + " weekly"), 2);                           // no such report
+  EXPECT_EQ(RunReportCli(cfg), 2);                                       // report missing
+  EXPECT_EQ(RunReportCli(cfg + " standing -o " + dir.file("out.doc")), 2);  // not a .TXT file
+  EXPECT_EQ(RunReportCli(cfg + " standing --margins"), 2);               // unknown option
   EXPECT_FALSE(std::system(("test -e " + dir.file("out.doc")).c_str()) == 0);
-  EXPECT_EQ(Run(cfg + " standing -o " + dir.file("out.TXT")), 1);  // the league cannot be opened
+  EXPECT_EQ(RunReportCli(cfg + " standing -o " + dir.file("out.TXT")), 1);  // the league cannot be opened
 }
 
 }  // namespace

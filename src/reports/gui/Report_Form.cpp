@@ -204,6 +204,7 @@ void Report_Form::activate() {
                      static_cast<QWidget*>(ListLabel[1]), static_cast<QWidget*>(Command1[0]),
                      static_cast<QWidget*>(Command1[1])})
     w->setVisible(panel);
+  layout()->activate();  // the page takes the room of a hidden panel before anything is measured
   if (lg.ReportNumber == 1) {
     includeExtraStatistics = lg.NumExtraStats > 0 && askMenu(IncludeExtraStats) == 0;
     RunReport();

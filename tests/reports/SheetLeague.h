@@ -10,6 +10,7 @@
 #include <string>
 
 #include "league/LeagueData.h"
+#include "league/StatsFile.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 
@@ -128,6 +129,8 @@ inline void BuildSheetLeague(const std::string& folder) {
   SetWeek(4, 1, 2, 3, 4, {3, 1, 2.5f, 1.5f});
   SetWeek(5, 3, 1, 2, 4, {0, 0, 0, 0});
   ReadWeekResults(4);
+  // The statistics on disk too, as reports load them again when they end.
+  WriteStats(lg.CurrentSession);
 }
 
 }  // namespace tallmark::test

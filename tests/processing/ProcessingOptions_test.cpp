@@ -11,7 +11,7 @@ namespace {
 
 using test::ProcessingLeague;
 
-class ScoringOptionsTest : public ::testing::Test {
+class ProcessingOptionsTest : public ::testing::Test {
  protected:
   ProcessingLeague league{2, 2, 3};
   static float& S(int p, int c) { return lg.PlayerStat[p][c]; }
@@ -38,7 +38,7 @@ class ScoringOptionsTest : public ::testing::Test {
 // Team standard method, team scratch score 400, 90 %, maximum 200:
 // team 1 averages 150 + 170 = 320 -> (400 - 320) x .9 = 72; team 2 340 -> 54.
 // Team 1 392 392 392 = 1176; team 2 384 404 434 = 1222: game 1 to team 1, the rest to team 2.
-TEST_F(ScoringOptionsTest, TeamHandicapStandardMethod) {
+TEST_F(ProcessingOptionsTest, TeamHandicapStandardMethod) {
   lg.HandicapMethod = -1;
   lg.ScratchBase[2] = 400;
   lg.PercentHandicap[2] = 90;
@@ -58,7 +58,7 @@ TEST_F(ScoringOptionsTest, TeamHandicapStandardMethod) {
 }
 
 // Difference method: the week's entered handicaps (0 and 30) stand. Team 2 360 380 410.
-TEST_F(ScoringOptionsTest, TeamHandicapDifferenceMethod) {
+TEST_F(ProcessingOptionsTest, TeamHandicapDifferenceMethod) {
   lg.HandicapMethod = -2;
   ProcessingLeague::SetStartingAverages({150, 170, 160, 180});
   lg.TeamHandicapWeek[1] = 0;
@@ -73,7 +73,7 @@ TEST_F(ScoringOptionsTest, TeamHandicapDifferenceMethod) {
   EXPECT_EQ(S(3, kCurrentHandicap), 0);
 }
 
-TEST_F(ScoringOptionsTest, ScratchLeague) {
+TEST_F(ProcessingOptionsTest, ScratchLeague) {
   lg.HandicapMethod = 1;
   for (int g = 0; g <= 2; ++g) lg.ScratchBase[g] = lg.PercentHandicap[g] = lg.MaxHandicap[g] = 0;
   Start();
@@ -91,7 +91,7 @@ TEST_F(ScoringOptionsTest, ScratchLeague) {
 //   slot 1: 190 190 190 (570) against 182 202 212 (596): 1 to record 1, 2 + 2 to record 4
 //   slot 2: 194 194 194 (582) against 196 196 216 (608): all 5 to record 5
 //   team: 384 384 384 (1152) against 378 398 428 (1204): 1 to team 1, 3 to team 2
-TEST_F(ScoringOptionsTest, MatchPointLeagueWithPlayerPointsToTeam) {
+TEST_F(ProcessingOptionsTest, MatchPointLeagueWithPlayerPointsToTeam) {
   lg.MatchPointsStanding = True;
   lg.PlayerPointsSeries = 2;
   Start();
@@ -110,7 +110,7 @@ TEST_F(ScoringOptionsTest, MatchPointLeagueWithPlayerPointsToTeam) {
 
 // Without the players' points going to the team, the team keeps only its own 4 points at stake,
 // and won plus lost still equals them.
-TEST_F(ScoringOptionsTest, MatchPointLeagueWithoutPlayerPointsToTeam) {
+TEST_F(ProcessingOptionsTest, MatchPointLeagueWithoutPlayerPointsToTeam) {
   lg.MatchPointsStanding = True;
   lg.PlayerPointsToTeam = False;
   lg.PlayerPointsSeries = 2;
@@ -124,7 +124,7 @@ TEST_F(ScoringOptionsTest, MatchPointLeagueWithoutPlayerPointsToTeam) {
 }
 
 // Automatic win: the forfeiting team's scores count 0 and its players are credited nothing.
-TEST_F(ScoringOptionsTest, ForfeitWithAutomaticWin) {
+TEST_F(ProcessingOptionsTest, ForfeitWithAutomaticWin) {
   Start();
   league.Row(1, 1, 1, {150, 150, 150});
   league.Row(1, 1, 2, {170, 170, 170});
@@ -145,7 +145,7 @@ TEST_F(ScoringOptionsTest, ForfeitWithAutomaticWin) {
 // slot 1 140 (handicap 40), slot 2 160 (24); its handicap is team 1's entered 64.
 // Team 1: 280 320 320 + 64 = 344 384 384 (1112); team 2: 300 + 64 = 364 each (1092).
 // Game 1 to team 2, the rest to team 1.
-TEST_F(ScoringOptionsTest, ForfeitAgainstAverages) {
+TEST_F(ProcessingOptionsTest, ForfeitAgainstAverages) {
   lg.ForfeitRule = False;
   ProcessingLeague::SetStartingAverages({150, 170, 160, 180});
   lg.TeamHandicapWeek[1] = 64;
@@ -174,7 +174,7 @@ TEST_F(ScoringOptionsTest, ForfeitAgainstAverages) {
 // Slot 2: team 1's player absent (170 - 10 = 160 a game), team 2's a vacancy (120 a game).
 // Team 1 310 + 64 = 374 a game; team 2 270 290 300 + 48 = 318 338 348: all 4 to team 1.
 // Both unearned records are in slot 2, so neither is credited a point.
-class UnearnedTest : public ScoringOptionsTest,
+class UnearnedTest : public ProcessingOptionsTest,
                      public ::testing::WithParamInterface<bool> {};
 
 TEST_P(UnearnedTest, VacancyAndAbsentee) {
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(CreditUnearned, UnearnedTest, ::testing::Bool());
 
 // A vacancy alone in its slot of a match-point league: its points go to the side that won each
 // team game. Slot 2: 194 194 194 against the vacancy's 120 + 16 = 136 a game.
-TEST_F(ScoringOptionsTest, LoneVacancyPointsFollowTheTeamGame) {
+TEST_F(ProcessingOptionsTest, LoneVacancyPointsFollowTheTeamGame) {
   lg.MatchPointsStanding = True;
   Start();
   league.Row(1, 1, 1, {150, 150, 150});
@@ -227,7 +227,7 @@ TEST_F(ScoringOptionsTest, LoneVacancyPointsFollowTheTeamGame) {
 }
 
 // Game 2 of record 1 is not completed: it counts for the team, not for the player.
-TEST_F(ScoringOptionsTest, IncompleteGame) {
+TEST_F(ProcessingOptionsTest, IncompleteGame) {
   Start();
   league.Row(1, 1, 1, {150, 100, 150}, kRegular, 0b010);
   league.Row(1, 1, 2, {170, 170, 170});
@@ -246,7 +246,7 @@ TEST_F(ScoringOptionsTest, IncompleteGame) {
 }
 
 // Two points for the high game. Records 2 and 5 both bowl 200, the highest: half each.
-TEST_F(ScoringOptionsTest, TiedHighGameSplitsItsPoints) {
+TEST_F(ProcessingOptionsTest, TiedHighGameSplitsItsPoints) {
   lg.HighGamePoints = 2;
   Start();
   league.Row(1, 1, 1, {150, 150, 150});
@@ -258,7 +258,7 @@ TEST_F(ScoringOptionsTest, TiedHighGameSplitsItsPoints) {
   ExpectTeams(2, 4, 6);
 }
 
-TEST_F(ScoringOptionsTest, TiedHighGameWithinOneTeam) {
+TEST_F(ProcessingOptionsTest, TiedHighGameWithinOneTeam) {
   lg.HighGamePoints = 2;
   Start();
   league.Row(1, 1, 1, {150, 150, 210});
@@ -270,7 +270,7 @@ TEST_F(ScoringOptionsTest, TiedHighGameWithinOneTeam) {
   ExpectTeams(4, 2, 6);
 }
 
-TEST_F(ScoringOptionsTest, TeamHighGameMode) {
+TEST_F(ProcessingOptionsTest, TeamHighGameMode) {
   lg.HighGamePoints = 2;
   lg.HighGameMode = 3;  // team handicap game: 434 of team 2 beats 384
   Start();
@@ -280,7 +280,7 @@ TEST_F(ScoringOptionsTest, TeamHighGameMode) {
 }
 
 // A lane slot holding a team that is not in use is skipped rather than stopping the week.
-TEST_F(ScoringOptionsTest, DamagedPairingIsSkipped) {
+TEST_F(ProcessingOptionsTest, DamagedPairingIsSkipped) {
   Start();
   Bowl();
   lg.LaneTeam[1] = 101;

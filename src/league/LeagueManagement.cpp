@@ -9,6 +9,7 @@
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/RosterFiles.h"
+#include "league/SportFile.h"
 #include "league/StatsFile.h"
 #include "league/Text.h"
 #include "league/WeekFiles.h"
@@ -99,6 +100,11 @@ bool CreateNewFiles() {
   trap.report();
 
   bool ok = !trap.failed();
+  // With no league opened yet there is no sport either: the league takes the first one.
+  if (lg.SportNumber < 1) {
+    lg.SportNumber = 1;
+    ok &= ReadSport(1);
+  }
   lg.CompleteSlots = 0;
   lg.NumPlayerRecords = 1;
   lg.CurrentWeek = static_cast<Integer>(lg.StartWeek - 1);

@@ -261,7 +261,7 @@ class HostileArchiveTest : public BackupTest {
     EXPECT_EQ(lg.LeagueName, "TUESDAY MIXED");
   }
   // An archive whose first entry would replace the configuration file.
-  void ExpectRefused(const TestEntry& hostile) {
+  void ExpectEntryRefused(const TestEntry& hostile) {
     WriteZip(archive(7), {{"LEAGUE.CFG", "replaced"}, hostile});
     ExpectRefused(archive(7));
   }
@@ -269,27 +269,27 @@ class HostileArchiveTest : public BackupTest {
 
 TEST_F(HostileArchiveTest, EntryClimbingOutOfTheFolder) {
   const std::string name = "../" + fs::path(dir.path()).parent_path().filename().string() + "-x";
-  ExpectRefused({name, "escaped"});
+  ExpectEntryRefused(TestEntry{name, "escaped"});
   EXPECT_FALSE(fs::exists(dir.file(name)));
 }
 
 TEST_F(HostileArchiveTest, EntryWithAnAbsolutePath) {
   const std::string target = dir.file("program/abs-target");
-  ExpectRefused({target, "escaped"});
+  ExpectEntryRefused(TestEntry{target, "escaped"});
   EXPECT_FALSE(fs::exists(target));
 }
 
 TEST_F(HostileArchiveTest, EntryWithAFolderPart) {
-  ExpectRefused({"program/LEAGUE.CFG", "nested"});
-  ExpectRefused({"sub\\LEAGUE.CFG", "nested"});
+  ExpectEntryRefused(TestEntry{"program/LEAGUE.CFG", "nested"});
+  ExpectEntryRefused(TestEntry{"sub\\LEAGUE.CFG", "nested"});
   EXPECT_FALSE(fs::exists(dir.file("program/LEAGUE.CFG")));
 }
 
 TEST_F(HostileArchiveTest, SymbolicLinkEntry) {
-  ExpectRefused({"LEAGUE.IDS", "/etc/passwd", /*link=*/true});
+  ExpectEntryRefused(TestEntry{"LEAGUE.IDS", "/etc/passwd", /*link=*/true});
 }
 
-TEST_F(HostileArchiveTest, SameNameTwice) { ExpectRefused({"league.cfg", "again"}); }
+TEST_F(HostileArchiveTest, SameNameTwice) { ExpectEntryRefused(TestEntry{"league.cfg", "again"}); }
 
 TEST_F(HostileArchiveTest, TruncatedArchive) {
   ASSERT_TRUE(MakeBackup(3));

@@ -43,6 +43,7 @@ std::vector<EntryRow> ScoreEntry::LoadRows(int team) {
     ReadScore(week_, team, j, player);
     EntryRow r = RowFromRecord(player);
     Integer rostered = j <= kMaxRosterPositions ? lg.Roster[team][j] : 0;
+    if (!ValidPlayer(rostered)) rostered = 0;
     // A record without results shows the roster's player of the slot; a record never written
     // names player 0, and a record whose player was dropped names a free record.
     bool noPlayer = player == 0 || !ValidPlayer(player) || IsFreeName(lg.PlayerName[player]);

@@ -182,7 +182,8 @@ void PairByStanding();
 int RowAverageSum(const std::vector<EntryRow>& rows);
 
 // Runs the weekly processing of week (the one place score entry calls it).
-void RunWeeklyProcessing(int week, const std::function<void(int percent)>& progress);
+// Returns false when the week was refused (not the next one, or already processed).
+bool RunWeeklyProcessing(int week, const std::function<void(int percent)>& progress);
 
 // The message texts of the entry.
 std::string MissingResultsText();

@@ -3,11 +3,11 @@
 
 namespace tallmark {
 
-// Declared by the weekly processing.
-void ProcessWeek(int week, const std::function<void(int percent)>& progress);
+// Declared with the weekly processing.
+bool ProcessWeek(int week, const std::function<void(int percent)>& progress);
 
-void RunWeeklyProcessing(int week, const std::function<void(int percent)>& progress) {
-  ProcessWeek(week, progress);
+bool RunWeeklyProcessing(int week, const std::function<void(int percent)>& progress) {
+  return ProcessWeek(week, progress);
 }
 
 }  // namespace tallmark

@@ -84,7 +84,10 @@ EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
     return EntryLeave::Kept;
   }
   if (hooks.progress) hooks.progress(0);
-  RunWeeklyProcessing(week_, hooks.progress);
+  if (!RunWeeklyProcessing(week_, hooks.progress)) {  // never a week twice
+    leaveWithoutProcessing();
+    return EntryLeave::Kept;
+  }
   lg.CurrentWeek = static_cast<Integer>(lg.CurrentWeek + 1);
   lg.CompleteSlots = 0;  // nothing of the next week is entered yet
   SaveLeague();

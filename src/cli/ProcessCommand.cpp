@@ -4,6 +4,7 @@
 
 #include "cli/CaptureUserIO.h"
 #include "cli/Commands.h"
+#include "league/Backup.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/Text.h"
@@ -52,8 +53,11 @@ int RunProcess(const std::vector<std::string>& args) {
   int week = entry.week();
   EntryLeave left;
   {
-    CaptureUserIO io(MsgAnswer::Yes);  // the process question is answered Yes
-    left = entry.leaveAndProcess();
+    // The backup and process questions are answered Yes.
+    CaptureUserIO io(MsgAnswer::Yes);
+    ProcessHooks hooks;
+    hooks.offerBackup = OfferBackup;
+    left = entry.leaveAndProcess(hooks);
   }
   if (left != EntryLeave::Processed) return PrintMissingResults();
 

@@ -175,9 +175,6 @@ class ScoreEntry {
 // session's (only when storing). Returns true when a new session began.
 bool ApplySessionStart(int week, bool storing);
 
-// Fills the lane slots of the week in memory from the standings (a position round).
-void PairByStanding();
-
 // The sum of averages of a team's rows, each addition rounded to a whole number.
 int RowAverageSum(const std::vector<EntryRow>& rows);
 

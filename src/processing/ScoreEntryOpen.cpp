@@ -7,6 +7,7 @@
 #include "processing/Averages.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
+#include "processing/WeeklyProcessing.h"
 #include "shell/Functs.h"
 
 namespace tallmark {
@@ -42,23 +43,6 @@ void RestartStatistics() {
     if (TeamInUse(t)) UpdateTeamFromRoster(t);
 }
 
-// Puts each team on the lane slot of its place; false when the places do not fill every slot
-// exactly once.
-bool FillSlotsFromPlaces() {
-  int slots = 2 * lg.NumLanes;
-  for (int k = 1; k <= slots; ++k) lg.LaneTeam[k] = 0;
-  for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t) {
-    if (!TeamInUse(t)) continue;
-    int place = RoundHalfEven(lg.PlayerStat[lg.Roster[t][0]][kGroupOrStanding]);
-    if (place < 1 || place > slots) continue;  // a team past the last slot sits out
-    if (lg.LaneTeam[place] != 0) return false;
-    lg.LaneTeam[place] = static_cast<Integer>(t);
-  }
-  for (int k = 1; k <= slots; ++k)
-    if (lg.LaneTeam[k] == 0) return false;
-  return true;
-}
-
 }  // namespace
 
 bool ApplySessionStart(int week, bool storing) {
@@ -75,13 +59,6 @@ bool ApplySessionStart(int week, bool storing) {
   return true;
 }
 
-void PairByStanding() {
-  if (FillSlotsFromPlaces()) return;
-  // Places not set yet (or damaged): order the standings first.
-  OrderStandings();
-  FillSlotsFromPlaces();
-}
-
 EntryOpen ScoreEntry::open() {
   team_ = 0;
   rows_.clear();
@@ -90,7 +67,7 @@ EntryOpen ScoreEntry::open() {
   if (lg.CurrentWeek >= lg.NumWeeks) return EntryOpen::SeasonOver;
   week_ = lg.CurrentWeek + 1;
   ReadWeekResults(week_);
-  if (lg.LaneTeam[1] == kPositionTeam) PairByStanding();
+  if (lg.LaneTeam[1] == kPositionTeam) PairByStandings();
   for (int k = 1; k <= 2 * lg.NumLanes; ++k) {
     int t = lg.LaneTeam[k];
     if (t < 1 || t > kMaxTeams || !TeamInUse(t)) {

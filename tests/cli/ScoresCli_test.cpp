@@ -229,5 +229,26 @@ TEST_F(CliLeague, ForfeitLineAndWeekDate) {
       << r.err;
 }
 
+
+TEST_F(CliLeague, AbsentRowKeepsItsComputedScoresAndAFinishedSeasonIsNotProcessed) {
+  lg.AbsenteeLess[0] = lg.AbsenteeLess[1] = 10;
+  ASSERT_TRUE(SaveLeague());
+  std::string sheet = Sheet("absent.csv", "1,2,Bob Baker,Absent,,,,\n");
+  CliResult r = Run("scores " + Cfg() + " --week 1 --file " + sheet);
+  ASSERT_EQ(r.status, 0) << r.err;
+  Integer player = 0;
+  ASSERT_TRUE(ReadScore(1, 1, 2, player));
+  EXPECT_EQ(player, 3);
+  EXPECT_EQ(lg.ScrEntryKind, kAbsent);
+  EXPECT_EQ(lg.ScrGameScore[0], 140);  // average 150 less 10
+  EXPECT_EQ(lg.ScrGameScore[2], 140);
+
+  lg.CurrentWeek = 5;  // the season's last week is done
+  ASSERT_TRUE(SaveLeague());
+  r = Run("process " + Cfg());
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.out.find("MISSING RESULTS"), std::string::npos) << r.out;
+}
+
 }  // namespace
 }  // namespace tallmark

@@ -17,6 +17,7 @@ struct Command {
   std::string usage;    // arguments, shown after the name
   std::string summary;  // one line
   int (*run)(const std::vector<std::string>& args);
+  std::string help = {};  // more text for "--help", after the summary
 };
 
 const std::vector<Command>& AllCommands();

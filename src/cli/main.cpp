@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
       if (a == "--help" || a == "-h") {
         std::printf("usage: tallmark-cli %s %s\n%s\n", c.name.c_str(), c.usage.c_str(),
                     c.summary.c_str());
+        if (!c.help.empty()) std::printf("\n%s", c.help.c_str());
         return cli::kExitOk;
       }
     }

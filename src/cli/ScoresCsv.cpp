@@ -1,0 +1,161 @@
+#include "cli/ScoresCsv.h"
+
+#include <cstdlib>
+
+#include "league/LeagueData.h"
+#include "league/Text.h"
+#include "processing/ScoreEntry.h"
+
+namespace tallmark::cli {
+
+namespace {
+
+bool WholeNumber(const std::string& text, int& value) {
+  std::string t = Trim(text);
+  if (t.empty() || t.size() > 6) return false;
+  for (char c : t)
+    if (c < '0' || c > '9') return false;
+  value = std::atoi(t.c_str());
+  return true;
+}
+
+std::string Where(int line) { return "line " + std::to_string(line) + ": "; }
+
+// Fields past the first `from`, padded with blanks to count.
+std::vector<std::string> Take(const std::vector<std::string>& f, std::size_t from, int count) {
+  std::vector<std::string> out(count);
+  for (int i = 0; i < count; ++i)
+    if (from + i < f.size()) out[i] = Trim(f[from + i]);
+  return out;
+}
+
+void ReadRow(int line, const std::vector<std::string>& f, int games, int extraStats,
+             ScoreSheet& sheet) {
+  std::size_t most = 4 + games + 1 + extraStats;
+  ScoreRow row;
+  row.line = line;
+  if (f.size() > most) {
+    sheet.problems.push_back(Where(line) + "more than " + std::to_string(most) +
+                             " fields (team, position, player, type, " + std::to_string(games) +
+                             " games, incomplete, " + std::to_string(extraStats) +
+                             " extra statistics)");
+    return;
+  }
+  if (!WholeNumber(f[0], row.team)) {
+    sheet.problems.push_back(Where(line) + "\"" + f[0] + "\" is not a team number");
+    return;
+  }
+  if (f.size() < 2 || !WholeNumber(f[1], row.position)) {
+    sheet.problems.push_back(Where(line) + "the position is not a whole number");
+    return;
+  }
+  bool ok = true;
+  row.player = f.size() > 2 ? Utf8ToCp1252(Trim(f[2]), &ok) : "";
+  if (!ok) sheet.problems.push_back(Where(line) + "the player's name has characters a name cannot hold");
+  row.type = f.size() > 3 ? Trim(f[3]) : "";
+  row.games = Take(f, 4, games);
+  row.incomplete = f.size() > 4u + games ? Trim(f[4 + games]) : "";
+  row.extras = Take(f, 5 + games, extraStats);
+  sheet.rows.push_back(row);
+}
+
+}  // namespace
+
+bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields) {
+  fields.clear();
+  std::string field;
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    char c = line[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+        field += '"';
+        ++i;
+      } else if (c == '"') {
+        quoted = false;
+      } else {
+        field += c;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      fields.push_back(field);
+      field.clear();
+    } else {
+      field += c;
+    }
+  }
+  fields.push_back(field);
+  return !quoted;
+}
+
+ScoreSheet ParseScoreSheet(const std::string& data, int games, int extraStats) {
+  ScoreSheet sheet;
+  std::size_t start = 0;
+  int line = 0;
+  while (start <= data.size()) {
+    std::size_t end = data.find('\n', start);
+    if (end == std::string::npos) end = data.size();
+    std::string text = data.substr(start, end - start);
+    start = end + 1;
+    ++line;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (line == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);  // byte-order mark
+    std::string trimmed = Trim(text);
+    if (trimmed.empty() || trimmed[0] == '#') continue;
+    std::vector<std::string> f;
+    if (!SplitCsvLine(text, f)) {
+      sheet.problems.push_back(Where(line) + "a quoted field is not closed");
+      continue;
+    }
+    std::string first = Lower(Trim(f[0]));
+    if (first == "team") continue;  // the header
+    if (first == "date") {
+      sheet.hasDate = true;
+      sheet.dateLine = line;
+      sheet.date = f.size() > 1 ? Trim(f[1]) : "";
+    } else if (first == "forfeit") {
+      ForfeitLine fl{line, 0};
+      if (f.size() != 2 || !WholeNumber(f[1], fl.team))
+        sheet.problems.push_back(Where(line) + "a forfeit line is \"forfeit,TEAM\"");
+      else
+        sheet.forfeits.push_back(fl);
+    } else {
+      ReadRow(line, f, games, extraStats, sheet);
+    }
+    if (end == data.size()) break;
+  }
+  return sheet;
+}
+
+int PlayerTypeOfWord(const std::string& word) {
+  static const char* const words[] = {"regular", "sub", "roving sub", "vacancy", "absent", "forfeit"};
+  std::string w = Lower(Trim(word));
+  if (w.empty()) return kRegular;
+  for (int t = kRegular; t <= kForfeit; ++t)
+    if (w == words[t] || w == Lower(PlayerTypeText(t))) return t;
+  return -1;
+}
+
+bool ParseGameList(const std::string& text, int games, std::vector<int>& out) {
+  out.clear();
+  std::string token;
+  auto flush = [&]() {
+    if (token.empty()) return true;
+    int g = 0;
+    if (!WholeNumber(token, g) || g < 1 || g > games) return false;
+    out.push_back(g - 1);
+    token.clear();
+    return true;
+  };
+  for (char c : text) {
+    if (c == ' ' || c == ';' || c == '/') {
+      if (!flush()) return false;
+    } else {
+      token += c;
+    }
+  }
+  return flush();
+}
+
+}  // namespace tallmark::cli

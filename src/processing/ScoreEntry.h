@@ -1,0 +1,196 @@
+// Weekly score entry: the rules of the results window, without the window.
+//
+// A ScoreEntry works on the week after the last processed one. It holds the rows of one team at
+// a time (the "current team"); choosing another team saves the current one first, as the window
+// does. Every edit returns whether it was taken; a refusal that the window explains with a
+// message box shows that message through UserIO, the others beep. A grid window drives it cell
+// by cell (columns, cellText, cellEditor, enterCell, the player lists); the command-line tool
+// drives it row by row (setPlayerType, choosePlayer, setScore, setIncomplete, setExtraStat).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "league/LeagueData.h"
+
+namespace tallmark {
+
+// Texts of the six player types (index = EntryKind).
+const std::string& PlayerTypeText(int type);
+
+// One line-up position of the team shown.
+struct EntryRow {
+  Integer player = 0;
+  Integer type = kRegular;
+  Integer handicap = 0;      // the player's current handicap, whole
+  Integer average = 0;       // the player's current average, whole
+  Arr<Integer, 11> games{};  // game scores 0..GamesPerWeek-1
+  Integer incompleteMask = 0;  // bit g: game g was not completed
+  Arr<Integer, 10> extra{};  // extra statistics 0..NumExtraStats-1
+
+  bool incomplete(int game) const { return (incompleteMask >> game) & 1; }
+  int total() const;  // the row's games added up
+};
+
+// What a grid column holds.
+enum class EntryColumnKind { PlayerType, PlayerName, Handicap, Average, Game, Incomplete, Total, Extra };
+struct EntryColumn {
+  EntryColumnKind kind;
+  int index = 0;  // the game (0-based) or the extra statistic
+};
+// How a cell is edited: not at all, as typed text, or by choosing from a list.
+enum class CellEditor { None, Text, TypeList, NameList, MarkList };
+// The two choices of an incomplete mark: completed, then incomplete.
+std::vector<std::string> IncompleteMarkChoices();
+
+// Total rows below the rows of the players.
+constexpr int kEntryTotalRows = 3;
+extern const char* const kSubTotalCaption;         // "           SUB TOTAL"
+extern const char* const kHandicapCaption;         // "            HANDICAP"
+extern const char* const kTotalWithHandicapCaption;  // " TOTAL WITH HANDICAP"
+
+// What opening the week found.
+enum class EntryOpen {
+  Ready,       // the week's teams can be entered
+  NoLeague,    // no league is open
+  SeasonOver,  // every scheduled week has been processed
+  NoSchedule,  // a lane slot of the week has no team in use (still "TBD")
+};
+
+// What leaving the entry did.
+enum class EntryLeave {
+  Kept,         // results stored, not processed (cancel, missing results, or No)
+  Processed,    // the week was processed and the league saved and loaded again
+};
+
+// Hooks of leaving with the process button.
+struct ProcessHooks {
+  std::function<void()> offerBackup;          // before anything else; none: no backup
+  std::function<void(int percent)> progress;  // the progress of the processing
+};
+
+class ScoreEntry {
+ public:
+  // Without storing, nothing is written to any file (a trial run that only checks entries).
+  explicit ScoreEntry(bool storing = true) : storing_(storing) {}
+
+  // Opens week CurrentWeek + 1: the split-season restart when the week starts the next session,
+  // the week's pairing (a position round paired by the standings), every team's completeness.
+  EntryOpen open();
+  int week() const { return week_; }
+  // Teams of the week in lane-slot order.
+  const std::vector<Integer>& teams() const { return teams_; }
+  int teamsOfWeek() const { return static_cast<int>(teams_.size()); }
+  // The team on the other slot of the team's lane pair; 0 when none.
+  int opponentOf(int team) const;
+
+  // Shows the team's rows; the team shown before is saved first. False for a team not playing.
+  bool selectTeam(int team);
+  int currentTeam() const { return team_; }
+  // Stores the current team's rows (score records, completeness, the week's record).
+  void saveCurrentTeam();
+
+  // Rows 1..PlayersPerWeek of the current team.
+  int rowCount() const { return static_cast<int>(rows_.size()) - 1; }
+  const EntryRow& row(int slot) const { return rows_.at(slot); }
+
+  // Row edits. Each returns true when the entry was taken.
+  bool setPlayerType(int slot, int type);
+  // Title and contents of the name list of the row's type.
+  std::string playerListTitle(int slot) const;
+  std::vector<Integer> playerChoices(int slot) const;
+  bool choosePlayer(int slot, Integer player);
+  bool setScore(int slot, int game, const std::string& text);
+  bool setIncomplete(int slot, int game, bool marked);
+  bool setExtraStat(int slot, int stat, const std::string& text);
+  // The "&Forfeit" box of the current team.
+  void setForfeit(bool on);
+  bool forfeited() const { return held_.at(team_).forfeit; }
+
+  // The current team's handicap of the week, complete flag, and column totals.
+  Integer teamHandicap() const { return TeamHandicapOf(team_); }
+  bool teamComplete() const;
+  int gameSubTotal(int game) const;
+  // "Results entered for n of the m teams".
+  std::string statusText() const;
+
+  // The grid: columns, headers, widths in characters, cell texts (grid rows 1..rowCount() are
+  // the players, the next three the totals), the editor of a cell and typed entries.
+  int columnCount() const;
+  EntryColumn column(int col) const;
+  std::string columnHeader(int col) const;
+  int columnWidth(int col) const;
+  std::string cellText(int gridRow, int col) const;
+  CellEditor cellEditor(int gridRow, int col) const;
+  bool enterCell(int gridRow, int col, const std::string& text);
+
+  // The date box; stored in WeekDate(week) when leaving.
+  void setDate(const std::string& date) { date_ = date; }
+  const std::string& date() const { return date_; }
+
+  // Leaving with the process button: processes the week when every team is complete and the
+  // user agrees; otherwise leaves the results stored but unprocessed.
+  EntryLeave leaveAndProcess(const ProcessHooks& hooks = {});
+  // Leaving with "&Cancel": the results stay stored; the statistics of the session that was
+  // current on opening are back in memory.
+  void leaveWithoutProcessing();
+
+ private:
+  // What the entry holds for each team of the week: its forfeit mark and the sums of its rows'
+  // averages and handicaps.
+  struct TeamHeld {
+    bool forfeit = false;
+    int averageSum = 0;
+    int handicapSum = 0;
+  };
+
+  std::vector<EntryRow> LoadRows(int team);
+  void RefreshRow(EntryRow& r);
+  void RefreshRows();
+  void Hold(int team, const std::vector<EntryRow>& rows);
+  static bool StoredForfeit(const std::vector<EntryRow>& rows);
+  bool Editable(int slot) const;
+  void FillUnearned(EntryRow& r);
+  Integer TeamHandicapOf(int team) const;
+  static bool RowsComplete(const std::vector<EntryRow>& rows, bool forfeit);
+  void StoreTeamHandicaps(int team);
+  void CountComplete();
+  void SumCompleteFlags();
+  void StoreDate();
+
+  bool storing_;
+  int week_ = 0;
+  int openingSession_ = 1;
+  std::vector<Integer> teams_;
+  int team_ = 0;
+  std::vector<EntryRow> rows_;  // index 0 unused
+  std::string date_;
+  std::vector<TeamHeld> held_ = std::vector<TeamHeld>(kMaxTeams + 1);
+};
+
+// The split-season restart that opening a week starting the next session applies: restarted
+// statistics when the split says so, reclassification when asked, CurrentSession + 1. The
+// statistics of the session left are written first and the restarted ones stored as the next
+// session's (only when storing). Returns true when a new session began.
+bool ApplySessionStart(int week, bool storing);
+
+// The sum of averages of a team's rows, each addition rounded to a whole number.
+int RowAverageSum(const std::vector<EntryRow>& rows);
+
+// Runs the weekly processing of week (the one place score entry calls it).
+// Returns false when the week was refused (not the next one, or already processed).
+bool RunWeeklyProcessing(int week, const std::function<void(int percent)>& progress);
+
+// The message texts of the entry.
+std::string MissingResultsText();
+extern const char* const kMissingResultsTitle;   // "MISSING RESULTS"
+extern const char* const kProcessTitle;          // "PROCESS WEEKLY RESULTS"
+extern const char* const kProcessQuestion;
+extern const char* const kVacancyRefusal;
+extern const char* const kForfeitRefusal;
+extern const char* const kRovingVacancyRefusal;
+std::string NoSubstitutesText();
+extern const char* const kExtraStatRefusal;
+
+}  // namespace tallmark

@@ -1,0 +1,117 @@
+// A team's rows as the entry shows them: read from the score records, or the roster's players
+// while a record holds no results; the figures shown beside them; completeness.
+#include "league/WeekFiles.h"
+#include "processing/Averages.h"
+#include "processing/ScoreEntry.h"
+
+namespace tallmark {
+
+namespace {
+
+bool ValidPlayer(int p) { return p >= 0 && p <= kMaxPlayerRecords; }
+
+bool HoldsResults(const EntryRow& r) {
+  if (r.type == kForfeit) return true;
+  for (int g = 0; g < lg.GamesPerWeek && g <= kMaxGames - 1; ++g)
+    if (r.games[g] > 0) return true;
+  return false;
+}
+
+// The row of slot j read from the work variables of the score record just read.
+EntryRow RowFromRecord(Integer player) {
+  EntryRow r;
+  r.player = player;
+  r.type = lg.ScrEntryKind;
+  r.incompleteMask = lg.ScrNoCreditMask;
+  for (int g = 0; g < kMaxGames; ++g) r.games[g] = lg.ScrGameScore[g];
+  for (int k = 0; k < lg.NumExtraStats && k < kMaxExtraStats; ++k) r.extra[k] = lg.ScrExtraStat[k];
+  return r;
+}
+
+}  // namespace
+
+int EntryRow::total() const {
+  int sum = 0;
+  for (int g = 0; g < lg.GamesPerWeek && g < kMaxGames; ++g) sum += games[g];
+  return sum;
+}
+
+std::vector<EntryRow> ScoreEntry::LoadRows(int team) {
+  std::vector<EntryRow> rows(lg.PlayersPerWeek + 1);
+  for (int j = 1; j <= lg.PlayersPerWeek; ++j) {
+    Integer player = 0;
+    ReadScore(week_, team, j, player);
+    EntryRow r = RowFromRecord(player);
+    Integer rostered = j <= kMaxRosterPositions ? lg.Roster[team][j] : 0;
+    if (!ValidPlayer(rostered)) rostered = 0;
+    // A record without results shows the roster's player of the slot; a record never written
+    // names player 0, and a record whose player was dropped names a free record.
+    bool noPlayer = player == 0 || !ValidPlayer(player) || IsFreeName(lg.PlayerName[player]);
+    if (!HoldsResults(r) && (player == rostered || noPlayer)) {
+      r.player = rostered;
+      r.type = IsVacancyName(lg.PlayerName[rostered]) ? kVacancy : kRegular;
+    }
+    RefreshRow(r);
+    rows[j] = r;
+  }
+  return rows;
+}
+
+// The entering average of the first week, then the handicap and average shown.
+void ScoreEntry::RefreshRow(EntryRow& r) {
+  int p = r.player;
+  if (!ValidPlayer(p)) return;
+  auto& stat = lg.PlayerStat[p];
+  if (r.type <= kRovingSub && lg.AvgAfterWeek1[p] != 0 && stat[kGamesPlayed] == 0 &&
+      r.total() > 0 && lg.GamesPerWeek > 0) {
+    auto a = static_cast<Integer>(r.total() / lg.GamesPerWeek);
+    stat[kStartingAverage] = a;
+    stat[kCurrentAverage] = a;
+    stat[kCurrentHandicap] = HandicapFor(a, PlayerGroup(p));
+  }
+  r.handicap = RoundHalfEven(stat[kCurrentHandicap]);
+  r.average = RoundHalfEven(stat[kCurrentAverage]);
+}
+
+void ScoreEntry::RefreshRows() {
+  for (int j = 1; j <= rowCount(); ++j) RefreshRow(rows_[j]);
+  Hold(team_, rows_);
+}
+
+void ScoreEntry::Hold(int team, const std::vector<EntryRow>& rows) {
+  TeamHeld& h = held_[team];
+  h.averageSum = RowAverageSum(rows);
+  h.handicapSum = 0;
+  for (std::size_t j = 1; j < rows.size(); ++j) h.handicapSum += rows[j].handicap;
+}
+
+bool ScoreEntry::StoredForfeit(const std::vector<EntryRow>& rows) {
+  return rows.size() > 1 && rows[1].type == kForfeit;
+}
+
+int RowAverageSum(const std::vector<EntryRow>& rows) {
+  double sum = 0;
+  for (std::size_t j = 1; j < rows.size(); ++j) {
+    int p = rows[j].player;
+    if (ValidPlayer(p)) sum = RoundHalfEven(sum + lg.PlayerStat[p][kCurrentAverage]);
+  }
+  return static_cast<int>(sum);
+}
+
+bool ScoreEntry::RowsComplete(const std::vector<EntryRow>& rows, bool forfeit) {
+  if (forfeit) return true;
+  for (std::size_t j = 1; j < rows.size(); ++j)
+    for (int g = 0; g < lg.GamesPerWeek && g < kMaxGames; ++g)
+      if (rows[j].games[g] == 0 && !rows[j].incomplete(g)) return false;
+  return true;
+}
+
+bool ScoreEntry::teamComplete() const { return team_ != 0 && RowsComplete(rows_, forfeited()); }
+
+int ScoreEntry::gameSubTotal(int game) const {
+  int sum = 0;
+  for (int j = 1; j <= rowCount(); ++j) sum += rows_[j].games[game];
+  return sum;
+}
+
+}  // namespace tallmark

@@ -82,16 +82,14 @@ int Run(const std::vector<std::string>& args) {
     return Failure("a league " + folder + name + ".CFG exists already; not replaced");
 
   SeedProgramFolder(lg.ProgramPath, InstalledDataFolder(RunningProgram()));
-  lg.DataPath = folder;
-  lg.FileName = Utf8ToCp1252(name);
-  if (!CreateLeagueFiles() || !LoadLeague()) return Failure("cannot create the league files");
   std::vector<std::string> sports = FillSportsList();
-  if (o.sport > 0) {
-    if (o.sport > static_cast<int>(sports.size()))
-      return Failure("there is no sport " + std::to_string(o.sport) + " (the sport file holds " +
-                     std::to_string(sports.size()) + ")");
-    ChooseSport(o.sport - 1);
-  }
+  if (o.sport > static_cast<int>(sports.size()))
+    return Failure("there is no sport " + std::to_string(o.sport) + " (the sport file holds " +
+                   std::to_string(sports.size()) + ")");
+  ChooseSport(o.sport > 0 ? o.sport - 1 : 0);
+  lg.DataPath = folder;
+  lg.FileName = name;
+  if (!CreateLeagueFiles() || !LoadLeague()) return Failure("cannot create the league files");
   BuildNewLeague(o.params);
   std::printf("created %s%s.CFG: %d teams of %d, %d playing each week, %d substitutes, "
               "weeks %d to %d (%s)\n",

@@ -6,6 +6,7 @@
 #include "league/ConfigFile.h"
 #include "league/FileSystem.h"
 #include "league/SportFile.h"
+#include "league/SportsList.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
 #include "shell/Functs.h"
@@ -123,8 +124,15 @@ int SportsInFile() {
   return static_cast<int>(std::min<std::uintmax_t>(size / kSportRecordLength, kMaxSports));
 }
 
+void EnsureSportsFile() {
+  if (SportsInFile() > 0) return;
+  std::string shipped = ShippedSportsFile();
+  if (!shipped.empty()) WriteFileAtomic(lg.ProgramPath + "SportsInfo.dat", shipped);
+  if (SportsInFile() == 0) ReadSport(1);  // reports the missing file and makes the default sport
+}
+
 std::vector<std::string> FillSportsList() {
-  if (SportsInFile() == 0) ReadSport(1);  // makes the default sport file
+  EnsureSportsFile();
   int n = SportsInFile();
   std::vector<std::string> names;
   for (int i = 1; i <= n; ++i) {

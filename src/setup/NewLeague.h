@@ -55,6 +55,8 @@ void BuildNewLeague(const NewLeagueParams& params,
 
 // Sports stored in the program folder's SportsInfo.dat (0 when it is missing), at most 32.
 int SportsInFile();
+// Makes the program folder's SportsInfo.dat from the shipped sports when it is missing or empty.
+void EnsureSportsFile();
 // Names of sports 1..SportsInFile(), for the sport list (list index i is sport i + 1); reads the
 // league's own sport again at the end so that its terms are current.
 std::vector<std::string> FillSportsList();

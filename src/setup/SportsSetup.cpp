@@ -38,7 +38,7 @@ bool ValidParam(int param) { return param >= 0 && param < 8; }
 
 void SportsSetup::load() {
   sports_.clear();
-  if (SportsInFile() == 0) ReadSport(1);  // makes the default sport file
+  EnsureSportsFile();
   int n = SportsInFile();
   for (int i = 1; i <= n; ++i) {
     ReadSport(i);

@@ -148,12 +148,13 @@ TEST(TeamOps, DropWithSubstitutesFullFreesThePlayerAndStillFillsTheVacancy) {
   ASSERT_TRUE(DropPlayer(3, 2));
   EXPECT_TRUE(f.io.sawTitle("WARNING"));
   EXPECT_EQ(f.io.shown.back().text, "NUMBER OF SUBS AT MAXIMUM; CAN'T KEEP THIS PLAYER AS A SUB");
-  EXPECT_TRUE(IsFreeName(f.name(player)));
   EXPECT_EQ(lg.NumSubs, 2);
+  for (int k = 1; k <= 2; ++k) EXPECT_NE(lg.SubList[k], player);
   EXPECT_EQ(f.name(lg.Roster[3][2]), "*VACANCY 302        ");
   EXPECT_EQ(lg.NumPlayerRecords, records);  // one freed, one made
   // The freed record is the one the new vacancy took (the first free one).
   EXPECT_EQ(lg.Roster[3][2], player);
+  for (int i = 0; i < kMaxPlayerRecords; ++i) EXPECT_NE(lg.PlayerName[i], Fixed("Ann Lee", 20));
 }
 
 TEST(TeamOps, DroppedPlayerBecomesASubAndKeepsTheirPastScores) {
@@ -212,7 +213,7 @@ TEST(TeamOps, RenameRefusesTheKeywordAndCleansQuotes) {
   EXPECT_EQ(f.name(index), "Joe _Big_ Ray       ");
   const auto& box = f.io.shown.back();
   EXPECT_EQ(box.title, "CHANGE BOWLER NAME");
-  EXPECT_EQ(box.text.substr(0, 43), "Enter the new name.\r\nMax of 20 characters.\r\n");
+  EXPECT_EQ(box.text.substr(0, 44), "Enter the new name.\r\nMax of 20 characters.\r\n");
   f.io.answerInput(std::string("The \"Pin\" Pals"));
   EXPECT_TRUE(RenameTeam(1));
   EXPECT_EQ(f.teamName(1), "The _Pin_ Pals      ");

@@ -22,6 +22,8 @@ std::string ErrorDescription(int number) {
     case kErrPathFileAccess: return "Path/File access error";
     case kErrPathNotFound: return "Path not found";
     case kErrBadArchive: return "The backup archive is damaged or unsafe";
+    case kErrWeekBlockFull:
+      return "A week of the season results file holds at most 52 lane slots (26 lane pairs)";
     default: return "Application-defined or object-defined error";
   }
 }

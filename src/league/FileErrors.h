@@ -21,6 +21,7 @@ enum ErrorNumber : int {
   kErrPathFileAccess = 75,    // "Path/File access error"
   kErrPathNotFound = 76,      // "Path not found"
   kErrBadArchive = 1001,      // "The backup archive is damaged or unsafe"
+  kErrWeekBlockFull = 1002,   // a week holds at most 52 lane slots (26 lane pairs)
 };
 
 // The description shown for an error number.

@@ -17,6 +17,7 @@ std::string ErrorDescription(int number) {
     case kErrDeviceIO: return "Device I/O error";
     case kErrDiskFull: return "Disk full";
     case kErrPastEnd: return "Input past end of file";
+    case kErrBadName: return "Bad file name";
     case kErrBadRecordNumber: return "Bad record number";
     case kErrPermissionDenied: return "Permission denied";
     case kErrPathFileAccess: return "Path/File access error";

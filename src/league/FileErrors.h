@@ -16,6 +16,7 @@ enum ErrorNumber : int {
   kErrDeviceIO = 57,          // "Device I/O error"
   kErrDiskFull = 61,          // "Disk full"
   kErrPastEnd = 62,           // "Input past end of file"
+  kErrBadName = 64,           // "Bad file name"
   kErrBadRecordNumber = 63,   // "Bad record number"
   kErrPermissionDenied = 70,  // "Permission denied"
   kErrPathFileAccess = 75,    // "Path/File access error"

@@ -5,6 +5,7 @@
 
 #include "league/ConfigFile.h"
 #include "league/FileSystem.h"
+#include "league/LeagueManagement.h"
 #include "league/SportFile.h"
 #include "league/SportsList.h"
 #include "setup/ScheduleOps.h"
@@ -13,8 +14,6 @@
 #include "shell/UserIO.h"
 
 namespace tallmark {
-
-bool CreateNewFiles();
 
 namespace {
 

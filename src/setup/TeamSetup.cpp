@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "league/Backup.h"
 #include "league/ConfigFile.h"
 #include "league/Text.h"
 #include "setup/PlayerRecords.h"
@@ -211,7 +212,10 @@ TeamSetup::CloseResult TeamSetup::checkSchedule() {
 }
 
 TeamSetup::CloseResult TeamSetup::exitAndSave() {
-  if (offerBackup) offerBackup();
+  if (offerBackup)
+    offerBackup();
+  else
+    OfferBackup();
   // The rebuilt schedule changes the lane count the configuration holds: save after it.
   CloseResult result = checkSchedule();
   SaveLeague();

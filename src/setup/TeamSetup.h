@@ -32,7 +32,7 @@ class TeamSetup {
     bool scheduleRebuilt = false;  // the number of teams changed: show the schedule window
   };
 
-  // Called before the league is saved on exit (the backup offer).
+  // Called before the league is saved on exit instead of the usual backup offer (OfferBackup).
   std::function<void()> offerBackup;
 
   // Remembers NumTeams, shows the first team and the notice that changes act at once.

@@ -139,11 +139,11 @@ TEST_F(ScheduleWindow, ADroppedTeamIsShownAsAMissingTeamInUnscoredWeeks) {
   // week; with every other team there, a position slot.
   std::vector<int> week5 = f.week(5);
   for (int slot = 1; slot <= 8; ++slot) {
-    if (week5[slot - 1] == 2) EXPECT_EQ(s.cell(5, slot), "POS");
+    if (week5[slot - 1] == 2) { EXPECT_EQ(s.cell(5, slot), "POS"); }
   }
   std::vector<int> week1 = f.week(1);
   for (int slot = 1; slot <= 8; ++slot) {
-    if (week1[slot - 1] == 2) EXPECT_EQ(s.cell(1, slot), "2");
+    if (week1[slot - 1] == 2) { EXPECT_EQ(s.cell(1, slot), "2"); }
   }
 }
 

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "setup/LeagueFixture.h"
+#include "setup/RosterImport.h"
+
+namespace tallmark {
+namespace {
+
+using test::LeagueFixture;
+
+TEST(Csv, QuotedFieldsCommasDoubledQuotesAndLines) {
+  auto r = ParseCsv("\xEF\xBB\xBFteam,name\r\n1,\"Lee, Ann \"\"Ace\"\"\"\n\n2,\"two\nlines\"\n3,x");
+  ASSERT_EQ(r.size(), 5u);
+  EXPECT_EQ(r[0].fields, (std::vector<std::string>{"team", "name"}));
+  EXPECT_EQ(r[1].fields, (std::vector<std::string>{"1", "Lee, Ann \"Ace\""}));
+  EXPECT_EQ(r[1].line, 2);
+  EXPECT_EQ(r[3].fields[1], "two\nlines");
+  EXPECT_EQ(r[3].line, 4);
+  EXPECT_EQ(r[4].line, 6);
+}
+
+TEST(RosterImport, FillsPlacesWithCleanedNamesAndDetails) {
+  LeagueFixture f;
+  f.build(4, 3, 3, 1, 8);
+  int a = lg.Roster[2][1];
+  int b = lg.Roster[2][3];
+  int sub = lg.SubList[1];
+  RosterImportResult r = ImportRoster(
+      "team,team name,position,name,group,phone,average,recalc,after week 1\n"
+      "2,Pin \"Pals\",1,Ann \"Ace\" Lee,female,555-0101,150,6,yes\n"
+      "2,,3,Bo Diaz,Male,,172,,no\n"
+      "0,,1,Cy Moss\n");
+  ASSERT_TRUE(r.ok()) << r.refusals[0];
+  EXPECT_EQ(r.rowsApplied, 3);
+  EXPECT_EQ(lg.PlayerName[a], "Ann _Ace_ Lee       ");
+  EXPECT_EQ(f.teamName(2), "Pin _Pals_          ");
+  EXPECT_EQ(lg.PlayerStat[a][kGroupOrStanding], 0);
+  EXPECT_EQ(lg.PlayerStat[a][kStartingAverage], 150);
+  EXPECT_EQ(lg.PlayerStat[a][kCurrentHandicap], 24);  // 80% of (180 - 150)
+  EXPECT_EQ(lg.PlayerPhone[a], "555-0101    ");
+  EXPECT_EQ(lg.RecalcGames[a], 6);
+  EXPECT_EQ(lg.AvgAfterWeek1[a], True);
+  EXPECT_EQ(lg.PlayerName[b], "Bo Diaz             ");
+  EXPECT_EQ(lg.PlayerPhone[b], "999-999-9999");
+  EXPECT_EQ(lg.PlayerStat[b][kCurrentAverage], 172);
+  EXPECT_EQ(lg.PlayerName[sub], "Cy Moss             ");
+  EXPECT_EQ(f.name(lg.Roster[2][2]), "*VACANCY 202        ");
+}
+
+TEST(RosterImport, AnyRefusedRowChangesNothing) {
+  LeagueFixture f;
+  f.build(4, 3, 3, 0, 8);
+  auto names = lg.PlayerName;
+  auto stats = lg.PlayerStat;
+  RosterImportResult r = ImportRoster(
+      "1,,1,Good Name,Male,,150\n"
+      "1,,2,*VACANCY 5\n"
+      "9,,1,No Team\n"
+      "1,,4,Too Far\n"
+      "1,,1,Same Place\n"
+      "2,,1,Bad Group,Other\n"
+      "2,,2,Big Average,Male,,301\n"
+      "3,Name One,1,X\n3,Name Two,2,Y\n"
+      "4,,1,?Free\n"
+      "0,,1,No Subs\n");
+  EXPECT_EQ(r.rowsApplied, 0);
+  ASSERT_EQ(r.refusals.size(), 9u);
+  EXPECT_EQ(r.refusals[0], "line 2: a name starting with *VACANCY is a keyword for the program");
+  EXPECT_EQ(r.refusals[1], "line 3: team 9 is not in the league");
+  EXPECT_EQ(r.refusals[2].substr(0, 40), "line 4: the position must be a whole num");
+  EXPECT_EQ(r.refusals[3], "line 5: the same place is given twice");
+  EXPECT_EQ(r.refusals[6], "line 9: team 3 is given two different names");
+  EXPECT_EQ(r.refusals[7], "line 10: a name starting with ? is a keyword for the program");
+  EXPECT_EQ(r.refusals[8], "line 11: the league has no substitutes");
+  EXPECT_EQ(lg.PlayerName, names);
+  EXPECT_EQ(lg.PlayerStat, stats);
+}
+
+}  // namespace
+}  // namespace tallmark

@@ -1,0 +1,36 @@
+#include "shell/gui/PrintSetup.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "league/LeagueData.h"
+#include "shell/MenuModel.h"
+
+namespace tallmark {
+
+QPrinter& SharedPrinter() {
+  static QPrinter printer(QPrinter::HighResolution);
+  return printer;
+}
+
+bool PrintSetup(QWidget* parent) {
+  QPrinter& printer = SharedPrinter();
+  printer.setCopyCount(lg.PrintCopies > 0 ? lg.PrintCopies : 1);
+  printer.setFromTo(1, 1);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setObjectName("CMDialog1");
+  dialog.setMinMax(1, 255);
+  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  PrintSetupChoice choice;
+  choice.copies = printer.copyCount();
+  choice.pageRange = printer.printRange() == QPrinter::PageRange;
+  choice.fromPage = printer.fromPage();
+  choice.toPage = printer.toPage();
+  choice.toFile = !printer.outputFileName().isEmpty();
+  ApplyPrintSetup(choice);
+  return true;
+}
+
+}  // namespace tallmark

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -121,6 +122,7 @@ void MainForm::BuildLabels() {
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setAlternatingRowColors(true);
   grid_->verticalHeader()->setVisible(false);
+  grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 10);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid_->horizontalHeader()->setHighlightSections(false);
   grid_->setMouseTracking(true);
@@ -133,7 +135,10 @@ void MainForm::BuildLabels() {
   layout->setContentsMargins(16, 12, 16, 16);
   layout->setSpacing(12);
   layout->addLayout(header);
-  layout->addWidget(grid_, 1);
+  auto* gridRow = new QHBoxLayout;
+  gridRow->addWidget(grid_, 1);
+  gridRow->addStretch(0);
+  layout->addLayout(gridRow, 1);
 
   empty_ = new QLabel(
       QStringLiteral("No league is open.\n\nChoose File, Open to open a league, or File, New "
@@ -241,6 +246,10 @@ void MainForm::FillGrid(const StandingsTable& table) {
     int headerWidth = grid_->horizontalHeader()->fontMetrics().horizontalAdvance(headers[c]) + 20;
     grid_->setColumnWidth(c, std::max(width, headerWidth));
   }
+  // The grid is as wide as its columns (and a scroll bar), no wider than the window allows.
+  int total = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < columns; ++c) total += grid_->columnWidth(c);
+  grid_->setMaximumWidth(total);
   for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
     for (int c = 0; c < columns && c < static_cast<int>(table.rows[r].size()); ++c) {
       QString text = FromLeagueText(table.rows[r][c]);

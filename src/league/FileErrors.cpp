@@ -10,6 +10,7 @@ std::string ErrorDescription(int number) {
   switch (number) {
     case kErrInvalidArgument: return "Invalid procedure call or argument";
     case kErrOverflow: return "Overflow";
+    case kErrSubscript: return "Subscript out of range";
     case kErrTypeMismatch: return "Type mismatch";
     case kErrBadFileName: return "Bad file name or number";
     case kErrFileNotFound: return "File not found";

@@ -9,6 +9,7 @@ enum ErrorNumber : int {
   kErrNone = 0,
   kErrInvalidArgument = 5,    // "Invalid procedure call or argument"
   kErrOverflow = 6,           // "Overflow"
+  kErrSubscript = 9,          // "Subscript out of range"
   kErrTypeMismatch = 13,      // "Type mismatch"
   kErrBadFileName = 52,       // "Bad file name or number"
   kErrFileNotFound = 53,      // "File not found"

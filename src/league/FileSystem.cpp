@@ -80,21 +80,50 @@ std::string TempNameFor(const std::string& target) {
 
 }  // namespace
 
-int WriteFileAtomic(const std::string& path, std::string_view data) {
-  const std::string target = FindFileNoCase(path);
+namespace {
+
+// Writes data to a new temporary file beside target; returns 0 or an error number.
+int WriteTemporary(const std::string& target, std::string_view data, std::string& temp) {
   fs::path dir = fs::path(target).parent_path();
   std::error_code ec;
   if (!dir.empty() && !fs::is_directory(dir, ec)) return kErrPathNotFound;
-  const std::string temp = TempNameFor(target);
+  temp = TempNameFor(target);
   int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) return ErrorFromErrno(errno);
+  if (fd < 0) {
+    temp.clear();
+    return ErrorFromErrno(errno);
+  }
   int result = WriteAll(fd, data.data(), data.size());
   if (result == kErrNone && ::fsync(fd) != 0) result = ErrorFromErrno(errno);
   if (::close(fd) != 0 && result == kErrNone) result = ErrorFromErrno(errno);
-  if (result == kErrNone && ::rename(temp.c_str(), target.c_str()) != 0)
-    result = ErrorFromErrno(errno);
-  if (result != kErrNone) ::unlink(temp.c_str());
   return result;
+}
+
+}  // namespace
+
+int WriteFilesAtomic(const std::vector<FileContents>& files) {
+  std::vector<std::string> targets, temps(files.size());
+  int result = kErrNone;
+  for (std::size_t i = 0; i < files.size() && result == kErrNone; ++i) {
+    targets.push_back(FindFileNoCase(files[i].path));
+    result = WriteTemporary(targets[i], files[i].data, temps[i]);
+  }
+  if (result != kErrNone) {
+    for (const std::string& temp : temps)
+      if (!temp.empty()) ::unlink(temp.c_str());
+    return result;
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (::rename(temps[i].c_str(), targets[i].c_str()) != 0) {
+      if (result == kErrNone) result = ErrorFromErrno(errno);
+      ::unlink(temps[i].c_str());
+    }
+  }
+  return result;
+}
+
+int WriteFileAtomic(const std::string& path, std::string_view data) {
+  return WriteFilesAtomic({{path, data}});
 }
 
 int AppendToFile(const std::string& path, std::string_view data) {

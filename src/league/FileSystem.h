@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tallmark {
 
@@ -21,6 +22,16 @@ int ReadWholeFile(const std::string& path, std::string& out);
 // renamed over the old one, so that a failure leaves the old file whole. Returns 0 or an error
 // number (61 disk full, 70 permission denied, 76 path not found...).
 int WriteFileAtomic(const std::string& path, std::string_view data);
+
+// One file of a set written together.
+struct FileContents {
+  std::string path;
+  std::string_view data;
+};
+// Replaces several files together: every file is first written to a temporary file beside it,
+// and only when all of them were written are they renamed over the old ones, so that a failure
+// (a full disk, a missing folder) leaves every old file as it was. Returns 0 or the first error.
+int WriteFilesAtomic(const std::vector<FileContents>& files);
 
 // Appends data to a file, creating it when missing. Returns 0 or an error number.
 int AppendToFile(const std::string& path, std::string_view data);

@@ -40,6 +40,7 @@ void SeqReader::skipDelimiter() {
 bool SeqReader::next(std::string& value, bool& quoted) {
   value.clear();
   quoted = false;
+  lastOk_ = true;
   skipBlanks();
   if (pos_ >= data_.size()) {
     setError(kErrPastEnd);
@@ -152,7 +153,7 @@ void SeqWriter::separate() {
 SeqWriter& SeqWriter::text(std::string_view value) {
   separate();
   data_ += '"';
-  data_ += value;
+  for (char c : value) data_ += c == '"' ? '_' : c;
   data_ += '"';
   return *this;
 }

@@ -27,8 +27,12 @@ class SeqReader {
 
   bool atEnd();  // true when no value is left (trailing blanks and line ends ignored)
   int error() const { return error_; }
+  // False when the last value read failed (its variable should keep what it had).
+  bool lastOk() const { return lastOk_; }
   void setError(int number) {
+    if (number == kErrNone) return;
     if (error_ == kErrNone) error_ = number;
+    lastOk_ = false;
   }
 
  private:
@@ -40,9 +44,11 @@ class SeqReader {
   std::string data_;
   std::size_t pos_ = 0;
   int error_ = kErrNone;
+  bool lastOk_ = true;
 };
 
-// Builds a file line by line; each line holds the values of one write statement.
+// Builds a file line by line; each line holds the values of one write statement. The format has
+// no escape for a double quote, so a text is written with each double quote replaced by "_".
 class SeqWriter {
  public:
   SeqWriter& text(std::string_view value);

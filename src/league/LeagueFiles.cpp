@@ -1,0 +1,85 @@
+// Loading and saving the whole league: the version check and every league file in its order.
+#include <string>
+
+#include "league/ConfigFile.h"
+#include "league/FileErrors.h"
+#include "league/FileSystem.h"
+#include "league/LeagueData.h"
+#include "league/RosterFiles.h"
+#include "league/SeqFile.h"
+#include "league/SportFile.h"
+#include "league/StatsFile.h"
+#include "shell/UserIO.h"
+
+namespace tallmark {
+
+namespace {
+
+// Files of versions "90" to "97" (and "9.") have a layout this program cannot read. The first
+// two characters are compared byte by byte, so "98", "99" and "07.92" pass.
+bool IsOldVersion(const std::string& version) {
+  return !version.empty() && version[0] == '9' && version.substr(0, 2).compare("98") < 0;
+}
+
+void ShowOldVersionMessage(const std::string& version) {
+  MsgBox("Your data files were created with version " + version + " of The Scorewell." +
+             NewLine + NewLine + "They cannot be used with version " + lg.VersionString + "." +
+             NewLine + NewLine +
+             "You will need to create new files to take advantage of the new features of this "
+             "upgraded version.",
+         "ATTENTION", MsgIcon::Critical);
+}
+
+}  // namespace
+
+VersionCheck CheckConfigVersion() {
+  if (!LeagueOpen()) return VersionCheck::NoLeague;
+  SeqReader r = SeqReader::Open(LeagueBasePath() + ".CFG");
+  const std::string version = r.text();
+  if (r.error() != kErrNone) {
+    lg.FileName = NoFileName;
+    return VersionCheck::NoLeague;
+  }
+  if (IsOldVersion(version)) {
+    ShowOldVersionMessage(version);
+    lg.FileName = NoFileName;
+    return VersionCheck::Refused;
+  }
+  return VersionCheck::Accepted;
+}
+
+bool LoadLeague() {
+  if (CheckConfigVersion() != VersionCheck::Accepted) return false;
+  BusyPointer busy;
+  ReadConfig();
+  ReadIdentities();
+  ReadStats(lg.CurrentSession);
+  ReadRoster();
+  ReadBulletin();
+  return true;
+}
+
+// The five files are written as one set: either all of them are replaced or, when one cannot
+// be written, none is, so that the league on disk never mixes old and new files.
+bool SaveLeague() {
+  if (!LeagueOpen()) return true;
+  BusyPointer busy;
+  const std::string config = ConfigText();
+  bool sportOk = WriteSport(lg.SportNumber);
+  const std::string identities = IdentitiesText();
+  const std::string roster = RosterText();
+  const std::string bulletin = BulletinFileText();
+  std::string stats;
+  ErrorTrap trap;
+  trap.set(StatsFileImage(lg.CurrentSession, stats));
+  const std::string base = LeagueBasePath();
+  if (!trap.failed())
+    trap.set(WriteFilesAtomic({{base + ".CFG", config},
+                               {base + ".IDS", identities},
+                               {base + ".STT", stats},
+                               {base + ".RST", roster},
+                               {base + ".MSG", bulletin}}));
+  return trap.report() && sportOk;
+}
+
+}  // namespace tallmark

@@ -1,0 +1,110 @@
+#include "league/StatsFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <vector>
+
+#include "league/FileErrors.h"
+#include "league/FileSystem.h"
+#include "league/LeagueData.h"
+
+namespace tallmark {
+
+namespace {
+
+constexpr int kStatRecordLength = 4;
+constexpr std::size_t kSessionBytes = kSessionStatRecords * kStatRecordLength;
+constexpr std::size_t kWholeFileBytes = kSessionBytes * kMaxSessions;
+
+std::string StatsPath() { return LeagueBasePath() + ".STT"; }
+
+bool ValidSession(int s) { return s >= 1 && s <= kMaxSessions; }
+
+// First record of session s (numbered from 1).
+long SessionBase(int s) { return (s - 1) * kSessionStatRecords + 1; }
+
+// The bytes of the statistics file, at most the twelve sessions' worth.
+int ReadExistingStats(std::string& data) {
+  data.clear();
+  std::error_code ec;
+  const std::string path = FindFileNoCase(StatsPath());
+  if (!std::filesystem::exists(path, ec)) return kErrNone;
+  auto size = std::filesystem::file_size(path, ec);
+  if (ec) return kErrDeviceIO;
+  data.resize(std::min<std::size_t>(size, kWholeFileBytes));
+  if (data.empty()) return kErrNone;
+  return RecordFile(path, 1).readRange(1, static_cast<std::int64_t>(data.size()),
+                                       reinterpret_cast<unsigned char*>(data.data()));
+}
+
+}  // namespace
+
+int StoredStatRecords() {
+  int n = std::clamp<int>(lg.NumPlayerRecords, 0, kMaxPlayerRecords);
+  for (int p = kMaxPlayerRecords - 1; p >= n; --p)
+    if (!IsFreeName(lg.PlayerName[p])) return p + 1;
+  return n;
+}
+
+bool ReadStats(int session) {
+  ErrorTrap trap;
+  if (!ValidSession(session)) {
+    trap.set(kErrSubscript);
+    return trap.report();
+  }
+  const int records = StoredStatRecords();
+  std::vector<unsigned char> buf(static_cast<std::size_t>(records) * kStoredStatColumns *
+                                 kStatRecordLength);
+  if (records > 0)
+    trap.set(RecordFile(StatsPath(), kStatRecordLength)
+                 .readRange(SessionBase(session), records * kStoredStatColumns, buf.data()));
+  if (trap.failed()) return trap.report();
+  const unsigned char* p = buf.data();
+  for (int r = 0; r < records; ++r) {
+    for (int c = 0; c < kStoredStatColumns; ++c, p += kStatRecordLength) {
+      float v = GetSingle(p);
+      if (!std::isfinite(v)) {  // a damaged value
+        trap.set(kErrOverflow);
+        v = 0;
+      }
+      lg.PlayerStat[r][c] = v;
+    }
+  }
+  return trap.report();
+}
+
+int StatsFileImage(int session, std::string& image) {
+  if (!ValidSession(session)) return kErrSubscript;
+  int err = ReadExistingStats(image);
+  if (err != kErrNone) return err;
+  const std::size_t start = static_cast<std::size_t>(session - 1) * kSessionBytes;
+  const int records = StoredStatRecords();
+  const std::size_t end =
+      start + static_cast<std::size_t>(records) * kStoredStatColumns * kStatRecordLength;
+  if (image.size() < end) image.resize(end, '\0');
+  auto* p = reinterpret_cast<unsigned char*>(image.data()) + start;
+  for (int r = 0; r < records; ++r)
+    for (int c = 0; c < kStoredStatColumns; ++c, p += kStatRecordLength)
+      PutSingle(p, lg.PlayerStat[r][c]);
+  return kErrNone;
+}
+
+// The section is written by replacing the whole file, so that a failed write (a full disk)
+// leaves every session as it was.
+bool WriteStats(int session) {
+  ErrorTrap trap;
+  std::string image;
+  trap.set(StatsFileImage(session, image));
+  if (!trap.failed()) trap.set(WriteFileAtomic(StatsPath(), image));
+  return trap.report();
+}
+
+bool SwitchStats(int oldSession, int newSession) {
+  bool written = WriteStats(oldSession);
+  bool read = ReadStats(newSession);
+  if (ValidSession(newSession)) lg.CurrentSession = static_cast<Integer>(newSession);
+  return written && read;
+}
+
+}  // namespace tallmark

@@ -14,12 +14,17 @@ std::string WindowTitle() { return "Tallmark (" + lg.VersionString + ")"; }
 // Passes everything on to the UserIO it replaced and counts the error handler's reports.
 class ErrorWatch::Proxy final : public UserIO {
  public:
-  Proxy() : inner_(&userio()) { previous_ = SetUserIO(this); }
+  explicit Proxy(bool quiet = false) : inner_(&userio()), quiet_(quiet) {
+    previous_ = SetUserIO(this);
+  }
   ~Proxy() override { SetUserIO(previous_); }
 
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
                     MsgIcon icon) override {
-    if (title == "PROGRAM ERROR!") ++errors;
+    if (title == "PROGRAM ERROR!") {
+      ++errors;
+      if (quiet_) return MsgAnswer::Ok;  // counted, not shown: the user has seen it once
+    }
     return inner_->message(text, title, buttons, icon);
   }
   std::optional<std::string> input(const std::string& prompt, const std::string& title,
@@ -35,10 +40,11 @@ class ErrorWatch::Proxy final : public UserIO {
 
  private:
   UserIO* inner_;
+  bool quiet_;
   UserIO* previous_ = nullptr;
 };
 
-ErrorWatch::ErrorWatch() : proxy_(new Proxy) {}
+ErrorWatch::ErrorWatch(bool quiet) : proxy_(new Proxy(quiet)) {}
 ErrorWatch::~ErrorWatch() { delete proxy_; }
 int ErrorWatch::errors() const { return proxy_->errors; }
 
@@ -69,6 +75,25 @@ bool LoadLeagueSafely() {
   }
   if (errors > 0 && LeagueOpen()) CloseUnreadableLeague();
   return LeagueOpen();
+}
+
+void GuardLeagueLoad(const std::function<void()>& operation) {
+  int errors = 0;
+  {
+    ErrorWatch watch;
+    operation();
+    errors = watch.errors();
+  }
+  if (errors == 0 || !LeagueOpen()) return;
+  // The errors may have come from another step (saving the league closed before): read the
+  // league now open again to see whether it is whole.
+  int rereadErrors = 0;
+  {
+    ErrorWatch quiet(true);
+    LoadLeague();
+    rereadErrors = quiet.errors();
+  }
+  if (rereadErrors > 0 && LeagueOpen()) CloseUnreadableLeague();
 }
 
 void StartUpLeague(MenuModel& menus) {

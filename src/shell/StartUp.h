@@ -12,10 +12,11 @@ namespace tallmark {
 // "Tallmark (" + VersionString + ")".
 std::string WindowTitle();
 
-// Counts the errors reported through the common error handler while it lives.
+// Counts the errors reported through the common error handler while it lives. A quiet watch
+// answers them itself without showing them.
 class ErrorWatch {
  public:
-  ErrorWatch();
+  explicit ErrorWatch(bool quiet = false);
   ~ErrorWatch();
   ErrorWatch(const ErrorWatch&) = delete;
   ErrorWatch& operator=(const ErrorWatch&) = delete;
@@ -30,6 +31,12 @@ class ErrorWatch {
 // league is closed again with a message (nothing of it stays in memory to be saved over the
 // files on disk). Returns true when a league is open afterwards.
 bool LoadLeagueSafely();
+
+// Runs an operation that may open a league (open, restore, new season). When errors were
+// reported while it ran and a league is open afterwards, the league is read again quietly; if it
+// cannot be read completely it is closed (CloseUnreadableLeague), so that a half-read league is
+// never saved over its files.
+void GuardLeagueLoad(const std::function<void()>& operation);
 
 // Closes a league that could not be read completely: a message naming its files, then no league
 // open; the option flags and print settings are kept.

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "league/ConfigFile.h"
+#include "league/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/Text.h"
@@ -105,6 +106,38 @@ TEST_F(StartUpTest, ExitOffersTheBackupThenSavesThenWritesTheOptions) {
   EXPECT_EQ(Read("TALLMARK.INI"), "DataPath = " + dir.path() +
                                       "\r\nLeagueFileName = ACE\r\nAutoBackup = 0\r\n"
                                       "ToolTips = 1\r\nPrintMargins = 1\r\nAwardPopups = 1\r\n");
+}
+
+}  // namespace
+}  // namespace tallmark
+
+namespace tallmark {
+namespace {
+
+TEST_F(StartUpTest, LeagueOpenedWithErrorsIsClosedWhenItCannotBeRead) {
+  std::string roster = Read("ACE.RST");
+  ASSERT_EQ(WriteFileAtomic(dir.file("ACE.RST"), roster.substr(0, 10)), 0);
+  InitLeagueData();
+  GuardLeagueLoad([&] {
+    lg.DataPath = dir.path();
+    lg.FileName = "ACE";
+    LoadLeague();
+  });
+  EXPECT_EQ(lg.FileName, NoFileName);
+  EXPECT_EQ(io.errorsReported(), 1);  // the second reading is quiet
+}
+
+TEST_F(StartUpTest, LeagueOpenedWholeStaysOpenWhateverElseFailed) {
+  InitLeagueData();
+  GuardLeagueLoad([&] {
+    ReportError(kErrDiskFull);  // say, saving the league closed before
+    lg.DataPath = dir.path();
+    lg.FileName = "ACE";
+    LoadLeague();
+  });
+  EXPECT_EQ(lg.FileName, "ACE");
+  EXPECT_EQ(lg.NumTeams, 2);
+  EXPECT_EQ(io.errorsReported(), 1);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "league/LeagueData.h"
 #include "shell/StartUp.h"
 #include "shell/UserIO.h"
-#include "shell/gui/FileChooser.h"
+#include "shell/gui/FileDialogs.h"
 #include "shell/gui/FormHelpers.h"
 #include "shell/gui/MainForm.h"
 

@@ -1,4 +1,4 @@
-#include "shell/gui/FileChooser.h"
+#include "shell/gui/FileDialogs.h"
 
 #include <QFileDialog>
 
@@ -23,8 +23,8 @@ QString DialogChooser(QWidget* parent, const FileRequest& r) {
   return dialog.selectedFiles().first();
 }
 
-FileChooser& Current() {
-  static FileChooser chooser = DialogChooser;
+FileDialogChooser& Current() {
+  static FileDialogChooser chooser = DialogChooser;
   return chooser;
 }
 
@@ -41,9 +41,9 @@ QString ChooseFile(QWidget* parent, const FileRequest& request) {
   return Current()(parent, request);
 }
 
-FileChooser SetFileChooser(FileChooser chooser) {
-  FileChooser previous = Current();
-  Current() = chooser ? std::move(chooser) : FileChooser(DialogChooser);
+FileDialogChooser SetFileDialogChooser(FileDialogChooser chooser) {
+  FileDialogChooser previous = Current();
+  Current() = chooser ? std::move(chooser) : FileDialogChooser(DialogChooser);
   return previous;
 }
 

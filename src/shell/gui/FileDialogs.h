@@ -21,12 +21,12 @@ struct FileRequest {
 };
 
 // Returns the chosen full path, or an empty text when cancelled.
-using FileChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
+using FileDialogChooser = std::function<QString(QWidget* parent, const FileRequest& request)>;
 
 // Shows the dialog through the chooser in force (QFileDialog unless replaced).
 QString ChooseFile(QWidget* parent, const FileRequest& request);
 // Replaces the chooser; an empty one restores QFileDialog. Returns the previous one.
-FileChooser SetFileChooser(FileChooser chooser);
+FileDialogChooser SetFileDialogChooser(FileDialogChooser chooser);
 
 // The dialogs the league files use.
 FileRequest NewLeagueRequest();

@@ -57,7 +57,10 @@ QString ApplicationTitle() {
 MsgAnswer QtUserIO::message(const std::string& text, const std::string& title,
                             MsgButtons buttons, MsgIcon icon) {
   QString caption = title.empty() ? ApplicationTitle() : FromLeagueText(title);
-  QMessageBox box(ToQt(icon), caption, FromLeagueText(text), ToQt(buttons), DialogParent());
+  QString body = FromLeagueText(text);
+  body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  QMessageBox box(ToQt(icon), caption, body, ToQt(buttons), DialogParent());
+  box.setObjectName("MsgBox");
   // A question never waits behind a busy pointer.
   bool wasBusy = busy_;
   if (wasBusy) showNormal();

@@ -228,7 +228,9 @@ void MainForm::Refresh() {
 void MainForm::DrawStandings() {
   StandingsTable table = tallmark::DrawStandings();
   FillGrid(table);
-  for (int i : {0, 1, 2, 3, 5}) labels_[i]->setText(FromLeagueText(table.labels[i]));
+  for (int i : {0, 2, 3, 5}) labels_[i]->setText(FromLeagueText(table.labels[i]));
+  // Folder and file names are the file system's own (UTF-8) bytes.
+  labels_[1]->setText("Data Files: " + FromPath(lg.DataPath + lg.FileName));
   empty_->setVisible(!LeagueOpen());
 }
 

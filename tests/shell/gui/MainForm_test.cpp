@@ -249,6 +249,7 @@ class MainFormTest : public QObject {
       QCOMPARE(w->objectName(), QString("About_Form"));
       for (QLabel* l : w->findChildren<QLabel*>()) texts << l->text();
       QVERIFY(w->findChild<QPushButton*>("Command1"));
+      SaveShot(*w, "about.png");
     });
     form->Choose(MenuId::Help, menu::kAbout);
     QCOMPARE(texts, QStringList({"The Tallmark", "Version 07.92"}));
@@ -261,6 +262,7 @@ class MainFormTest : public QObject {
       auto* help = qobject_cast<HelpForm*>(w);
       QVERIFY(help);
       text = help->browser()->toPlainText();
+      SaveShot(*help, "help.png");
     });
     form->Choose(MenuId::Help, menu::kContents);
     QVERIFY(text.contains("The weekly routine"));
@@ -281,6 +283,7 @@ class MainFormTest : public QObject {
     OnModal([&](QWidget* w) {
       name = w ? w->objectName() : QString();
       title = w ? w->windowTitle() : QString();
+      if (w) SaveShot(*w, "not-available.png");
     });
     form->Choose(MenuId::Setup, menu::kScoring);
     QCOMPARE(name, QString("NotAvailable_Form"));

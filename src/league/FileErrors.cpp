@@ -17,11 +17,14 @@ std::string ErrorDescription(int number) {
     case kErrDeviceIO: return "Device I/O error";
     case kErrDiskFull: return "Disk full";
     case kErrPastEnd: return "Input past end of file";
+    case kErrBadName: return "Bad file name";
     case kErrBadRecordNumber: return "Bad record number";
     case kErrPermissionDenied: return "Permission denied";
     case kErrPathFileAccess: return "Path/File access error";
     case kErrPathNotFound: return "Path not found";
     case kErrBadArchive: return "The backup archive is damaged or unsafe";
+    case kErrWeekBlockFull:
+      return "A week of the season results file holds at most 52 lane slots (26 lane pairs)";
     default: return "Application-defined or object-defined error";
   }
 }

@@ -16,11 +16,13 @@ enum ErrorNumber : int {
   kErrDeviceIO = 57,          // "Device I/O error"
   kErrDiskFull = 61,          // "Disk full"
   kErrPastEnd = 62,           // "Input past end of file"
+  kErrBadName = 64,           // "Bad file name"
   kErrBadRecordNumber = 63,   // "Bad record number"
   kErrPermissionDenied = 70,  // "Permission denied"
   kErrPathFileAccess = 75,    // "Path/File access error"
   kErrPathNotFound = 76,      // "Path not found"
   kErrBadArchive = 1001,      // "The backup archive is damaged or unsafe"
+  kErrWeekBlockFull = 1002,   // a week holds at most 52 lane slots (26 lane pairs)
 };
 
 // The description shown for an error number.

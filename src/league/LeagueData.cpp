@@ -24,6 +24,18 @@ bool IsFreeName(const std::string& name) { return !name.empty() && name[0] == '?
 
 bool IsVacancyName(const std::string& name) { return name.rfind("*VACANCY", 0) == 0; }
 
+void DeriveFromSport() {
+  lg.ClassLimit[0] = lg.GameParam[0];
+  const std::string& series = lg.SportTerm[8];
+  const std::string& pin = lg.SportTerm[6];
+  lg.CategoryName[2] = "High Scratch " + series;
+  lg.CategoryName[3] = "Scratch " + series + " Over";
+  lg.CategoryName[5] = lg.CategoryName[3];
+  lg.CategoryName[6] = "High Handicap " + series;
+  lg.CategoryName[10] = "Total " + pin + "s";
+  lg.CategoryName[12] = "Total " + pin + "s plus Handicap";
+}
+
 namespace {
 
 void InitOfficers(LeagueData& d) {
@@ -64,21 +76,14 @@ void InitSport(LeagueData& d) {
   d.ClassLimit[0] = d.GameParam[0];
 }
 
-void InitCategories(LeagueData& d) {
+void InitCategories(LeagueData& d) {  // after InitSport
   static const char* names[] = {
       "High Scratch Game", "Scratch Games Over", "", "", "High Handicap Game", "", "",
       "Match Points Won", "Starting Average", "Average (% Improved)", "", "Current Average", "",
       "Current Handicap", "Games Played", "Match Points Lost", "Category or Standing",
       "Classification"};
   for (int c = 0; c <= 17; ++c) d.CategoryName[c] = names[c];
-  const std::string& series = d.SportTerm[8];
-  const std::string& pin = d.SportTerm[6];
-  d.CategoryName[2] = "High Scratch " + series;
-  d.CategoryName[3] = "Scratch " + series + " Over";
-  d.CategoryName[5] = d.CategoryName[3];
-  d.CategoryName[6] = "High Handicap " + series;
-  d.CategoryName[10] = "Total " + pin + "s";
-  d.CategoryName[12] = "Total " + pin + "s plus Handicap";
+  DeriveFromSport();
   for (int c = 18; c <= 27; ++c) d.CategoryName[c] = d.ExtraStatName[c - 18];
   d.CategoryName[28] = "";
   static const Integer codes[] = {0, 2, 4, 6, 11, 1, 3, 5, 9, 7};

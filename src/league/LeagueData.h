@@ -241,6 +241,9 @@ inline const std::string NewLine = "\r\n";
 // ProgramFolder() (see ProgramFolder.h).
 void InitLeagueData();
 
+// Sets ClassLimit(0) and the category names built from the sport's words.
+void DeriveFromSport();
+
 // Blank-pads or cuts a text to n characters (String*n assignment).
 std::string Fixed(std::string_view text, std::size_t n);
 

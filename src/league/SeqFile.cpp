@@ -141,7 +141,10 @@ bool ParseNumber(std::string_view text, double& value) {
 std::string SingleText(float value) {
   if (value == 0) return "0";
   char buf[32];
-  auto res = std::to_chars(buf, buf + sizeof buf, value);
+  char wide[64];
+  auto res = std::to_chars(wide, wide + sizeof wide, value, std::chars_format::fixed);
+  if (res.ec == std::errc()) return std::string(wide, res.ptr);
+  res = std::to_chars(buf, buf + sizeof buf, value);
   return std::string(buf, res.ptr);
 }
 

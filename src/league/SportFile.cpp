@@ -53,17 +53,6 @@ SportInfo CurrentSport() {
 }
 
 // The maximum score and the category names built from the sport's words.
-void DeriveFromSport() {
-  lg.ClassLimit[0] = lg.GameParam[0];
-  const std::string& series = lg.SportTerm[8];
-  const std::string& pin = lg.SportTerm[6];
-  lg.CategoryName[2] = "High Scratch " + series;
-  lg.CategoryName[3] = "Scratch " + series + " Over";
-  lg.CategoryName[5] = lg.CategoryName[3];
-  lg.CategoryName[6] = "High Handicap " + series;
-  lg.CategoryName[10] = "Total " + pin + "s";
-  lg.CategoryName[12] = "Total " + pin + "s plus Handicap";
-}
 
 bool ValidSportNumber(int n) { return n >= 1 && n <= kMaxSports; }
 

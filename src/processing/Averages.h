@@ -32,4 +32,10 @@ Integer AbsentGameScore(int player);
 // The game score of a forfeiting team's player facing opponent (when the automatic win is off).
 Integer ForfeitGameScore(int opponent);
 
+// The entering average taken from the first week: for a player of kind 0..2 with no games played
+// whose AvgAfterWeek1 flag is set and whose row total is above 0, Int(total / GamesPerWeek)
+// becomes the starting and current average and its handicap the current handicap and
+// rowHandicap. Returns true when it applied.
+bool ApplyEnteringAverage(int player, Integer kind, long rowTotal, Integer& rowHandicap);
+
 }  // namespace tallmark

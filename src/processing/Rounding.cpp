@@ -6,6 +6,7 @@
 namespace tallmark {
 
 Integer RoundHalfEven(double value) {
+  if (std::isnan(value)) return 0;  // a damaged statistic counts as nothing
   double r = std::nearbyint(value);
   if (r > 32767) return 32767;
   if (r < -32768) return -32768;

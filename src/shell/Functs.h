@@ -27,9 +27,12 @@ std::optional<FoundName> FindName(const std::string& name);
 // Name of the team on the opposite lane slot of the week in memory; empty when none.
 std::string OpponentName(int team);
 
-// WeekDate(week) when it is a valid date, otherwise today's date (MM/DD/YY).
+// WeekDate(week) as stored when it is a valid date, otherwise today's date as MM/DD/YY.
 std::string WeekDateText(int week);
-// True when text is a date the program accepts (month/day/year).
+// True when text, blanks around it ignored, is a real calendar date written month/day/year:
+// month and day of one or two digits, the year of two or four, parts separated by "/" or "-"
+// ("12/31/00", "1/5/24", "02-29-2024"). A two-digit year below 30 is 20yy, otherwise 19yy.
+// WeekDate holds 8 characters, so dates of the program are MM/DD/YY.
 bool IsValidDate(const std::string& text);
 
 // The common range check of whole-number boxes (step 0 on leaving the box, +1 or -1 from the spin

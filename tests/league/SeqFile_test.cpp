@@ -51,6 +51,8 @@ TEST(SeqFile, SinglesInShortestForm) {
   EXPECT_EQ(SingleText(179.99f), "179.99");
   EXPECT_EQ(SingleText(164.3f), "164.3");
   EXPECT_EQ(SingleText(12.0f), "12");
+  EXPECT_EQ(SingleText(200000.0f), "200000");  // plain decimal, never an exponent
+  EXPECT_EQ(SingleText(0.00001f), "0.00001");
 }
 
 TEST(SeqFile, AtomicSaveKeepsOldFileWhenFolderIsMissing) {

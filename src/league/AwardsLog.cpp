@@ -1,0 +1,36 @@
+#include "league/AwardsLog.h"
+
+#include "league/FileErrors.h"
+#include "league/FileSystem.h"
+#include "league/LeagueData.h"
+#include "shell/Functs.h"
+#include "shell/UserIO.h"
+
+namespace tallmark {
+
+namespace {
+
+std::string AwardsLogPath() { return LeagueBasePath() + ".SPC"; }
+
+}  // namespace
+
+std::string Str(double value) {
+  const std::string text = NumberText(value);
+  return value >= 0 ? " " + text : text;
+}
+
+bool StartAwardsLog() {
+  ErrorTrap trap;
+  trap.set(WriteFileAtomic(AwardsLogPath(), "SPECIAL AWARDS LOG STARTED ON WEEK" +
+                                                Str(lg.CurrentWeek + 1) + NewLine));
+  return trap.report();
+}
+
+bool AppendAwardsLog(const std::string& text, int week) {
+  if (lg.AwardPopups != False) MsgBox(text, "CONGRATULATIONS");
+  ErrorTrap trap;
+  trap.set(AppendToFile(AwardsLogPath(), text + " in week" + Str(week) + "." + NewLine));
+  return trap.report();
+}
+
+}  // namespace tallmark

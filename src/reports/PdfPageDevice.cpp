@@ -1,0 +1,28 @@
+#include "reports/PdfPageDevice.h"
+
+#include "league/FileSystem.h"
+
+namespace tallmark::reports {
+
+namespace {
+constexpr double kPoints = 72.0;
+constexpr double kUnitDownPoints = 12.0;  // a character unit down is 1/6 inch
+constexpr double kAscentEm = 1705.0 / 2048.0;
+}  // namespace
+
+PdfPageDevice::PdfPageDevice(std::string path)
+    : path_(std::move(path)), pdf_(kPageWidthInches * kPoints, kPageHeightInches * kPoints) {
+  pdf_.newPage();
+}
+
+void PdfPageDevice::drawText(double y, std::string_view text) {
+  const double edge = kUnprintableInches * kPoints;
+  pdf_.text(edge, edge + y * kUnitDownPoints + kAscentEm * fontSize(), fontSize(),
+            std::string(text));
+}
+
+void PdfPageDevice::newSheet() { pdf_.newPage(); }
+
+bool PdfPageDevice::endDocument() { return WriteFileAtomic(path_, pdf_.document()) == 0; }
+
+}  // namespace tallmark::reports

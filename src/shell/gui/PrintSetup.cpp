@@ -2,16 +2,15 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "league/LeagueData.h"
+#include "reports/gui/Report_Form.h"
 #include "shell/MenuModel.h"
 
 namespace tallmark {
 
-QPrinter& SharedPrinter() {
-  static QPrinter printer(QPrinter::HighResolution);
-  return printer;
-}
+QPrinter& SharedPrinter() { return reports::ReportPrinter(); }
 
 bool PrintSetup(QWidget* parent) {
   QPrinter& printer = SharedPrinter();
@@ -28,7 +27,9 @@ bool PrintSetup(QWidget* parent) {
   choice.pageRange = printer.printRange() == QPrinter::PageRange;
   choice.fromPage = printer.fromPage();
   choice.toPage = printer.toPage();
-  choice.toFile = !printer.outputFileName().isEmpty();
+  // With no printer installed every print is a PDF file already: that is still "the printer",
+  // not the text file of "Print To File".
+  choice.toFile = !printer.outputFileName().isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
   ApplyPrintSetup(choice);
   return true;
 }

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace tallmark {
 
-// The program's one printer.
+// The program's one printer: the one the reports print on.
 QPrinter& SharedPrinter();
 
 // Shows the print dialog (copies, page range 1..255, print to file) and takes the user's choice

@@ -285,9 +285,13 @@ class MainFormTest : public QObject {
       title = w ? w->windowTitle() : QString();
       if (w) SaveShot(*w, "not-available.png");
     });
-    form->Choose(MenuId::Setup, menu::kScoring);
+    form->Choose(MenuId::Setup, menu::kTeams);
     QCOMPARE(name, QString("NotAvailable_Form"));
-    QCOMPARE(title, QString("Scoring Options"));
+    QCOMPARE(title, QString("Teams and Subs"));
+    // A window that exists opens.
+    OnModal([&](QWidget* w) { name = w ? w->objectName() : QString(); });
+    form->Choose(MenuId::Setup, menu::kScoring);
+    QCOMPARE(name, QString("Scoring_Form"));
   }
 
   void statisticsAsksFirst() {

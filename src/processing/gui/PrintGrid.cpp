@@ -11,8 +11,6 @@ namespace tallmark {
 
 namespace {
 
-// Row heights keep their size on paper: the screen's pixels become printer pixels.
-constexpr double kScreenDpi = 96.0;
 
 QString CellText(const QTableWidget& grid, int row, int col) {
   const QTableWidgetItem* item = grid.item(row, col);
@@ -41,12 +39,15 @@ double PrintGrid(QPainter& painter, QPrinter& printer, const QTableWidget& grid,
     total += grid.columnWidth(c) + line;
   }
   if (cols.empty() || total <= 0) return top;
+  // k takes the grid's pixels to the printer's; the size on paper against the screen is what
+  // decides the font size.
   const double k = (pageWidth - 2 * x0) / total;
+  const double onPaper = k * grid.logicalDpiX() / dpi;
   QFont font(QStringLiteral("Courier New"));
   font.setStyleHint(QFont::TypeWriter);
-  font.setPointSizeF(k > 1 ? 10.0 : 10.0 * k);
+  font.setPointSizeF(onPaper > 1 ? 10.0 : 10.0 * onPaper);
   painter.setFont(font);
-  const double pixel = dpi / kScreenDpi;
+  const double pixel = dpi / grid.logicalDpiY();  // row heights keep their size on paper
   const double headerHeight = grid.horizontalHeader()->height() * pixel;
 
   std::vector<double> edges{x0};  // left edge of each printed column, then the right edge
@@ -56,7 +57,7 @@ double PrintGrid(QPainter& painter, QPrinter& printer, const QTableWidget& grid,
   for (int r = 0; r < grid.rowCount(); ++r)
     if (!grid.isRowHidden(r)) rows.push_back(rows.back() + (grid.rowHeight(r) + line) * pixel);
 
-  const double pad = 2 * pixel * std::min(k, 1.0);
+  const double pad = 2 * pixel * std::min(onPaper, 1.0);
   auto cell = [&](int printedRow, std::size_t i, const QString& text) {
     QRectF box(edges[i] + pad, rows[printedRow], edges[i + 1] - edges[i] - 2 * pad,
                rows[printedRow + 1] - rows[printedRow]);

@@ -142,8 +142,11 @@ void ResultsForm::printForms(const PrintRequest& request, QPrinter& printer) {
 
 // One form: the heading lines, the grid and the lines below it, half an inch from the edges.
 void ResultsForm::printForm(const EntryForm& form, QPainter& painter, QPrinter& printer) {
+  // The form's columns are measured in the printing face, so that the texts fit when scaled.
   QTableWidget grid;
-  grid.setFont(Grid1->font());
+  QFont face(QStringLiteral("Courier New"), 10);
+  face.setStyleHint(QFont::TypeWriter);
+  grid.setFont(face);
   grid.setColumnCount(static_cast<int>(form.headers.size()));
   grid.setRowCount(static_cast<int>(form.cells.size()));
   grid.verticalHeader()->hide();

@@ -1,0 +1,40 @@
+#include "shell/gui/Forms.h"
+
+#include "league/LeagueData.h"
+#include "processing/gui/ScoringForm.h"
+#include "reports/gui/Report_Form.h"
+#include "shell/gui/AboutForm.h"
+#include "shell/gui/FormHelpers.h"
+
+namespace tallmark {
+
+namespace {
+
+void ShowModal(QDialog& form) {
+  form.adjustSize();
+  CenterForm(&form);
+  form.exec();
+}
+
+}  // namespace
+
+void OpenForm(const QString& name, const QString& title, QWidget* parent) {
+  if (name == QLatin1String("About_Form")) {
+    AboutForm form(parent);
+    ShowModal(form);
+    return;
+  }
+  if (name == QLatin1String("Scoring_Form")) {
+    ScoringForm form(parent);
+    ShowModal(form);
+    return;
+  }
+  // The report window builds the standing sheets so far.
+  if (name == QLatin1String("Report_Form") && (lg.ReportNumber == 1 || lg.ReportNumber == 2)) {
+    reports::RunReportWindow(parent, lg.ReportNumber);
+    return;
+  }
+  ShowNotAvailable(parent, title);
+}
+
+}  // namespace tallmark

@@ -15,6 +15,7 @@
 
 #include "league/LeagueData.h"
 #include "league/Text.h"
+#include "shell/gui/FormHelpers.h"
 
 namespace tallmark {
 namespace {
@@ -142,12 +143,14 @@ void ScheduleForm::buildLayout() {
   layout->addWidget(grid_, 1);
   layout->addLayout(weekButtons);
 
-  // Wide enough for a league of up to 16 teams without scrolling, never wider than a small
-  // screen.
+  resize(sizeHint());
+}
+
+QSize ScheduleForm::sizeHint() const {
   const int columns = std::min(setup_.columnCount() - 1, 16);
   const int gridWidth = kWeekColumnWidth + columns * kSlotWidth + 2 * grid_->frameWidth() +
                         grid_->verticalScrollBar()->sizeHint().width() + 2;
-  resize(std::clamp(gridWidth + 24, 720, 1300), 560);
+  return {std::clamp(gridWidth + 24, 720, 1300), 560};
 }
 
 // ---- showing ----
@@ -294,6 +297,7 @@ void ScheduleForm::showEvent(QShowEvent* event) {
 
 int RunScheduleForm(QWidget* parent) {
   ScheduleForm form(parent);
+  CenterForm(&form);
   return form.exec();
 }
 

@@ -34,6 +34,9 @@ class ScheduleForm : public QDialog {
   QLabel* teamsLabel() const { return teamsLabel_; }
   const ScheduleSetup& setup() const { return setup_; }
 
+  // Room for the labels, the buttons and a grid of up to 16 lane slots.
+  QSize sizeHint() const override;
+
  public slots:
   // Cancel, Escape or closing the window: the grid's edits are dropped.
   void reject() override;

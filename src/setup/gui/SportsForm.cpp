@@ -1,8 +1,7 @@
 #include "setup/gui/SportsForm.h"
 
-#include <algorithm>
-
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,6 +16,7 @@
 #include "league/SportFile.h"
 #include "league/Text.h"
 #include "processing/gui/SpinTextBox.h"
+#include "shell/gui/FormHelpers.h"
 
 namespace tallmark {
 namespace {
@@ -34,6 +34,11 @@ SportsForm::SportsForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Sports_Form"));
   setWindowTitle(tr("Sport Definitions"));
   setup_.load();
+  tip_ = new QLabel(this);
+  tip_->setObjectName(QStringLiteral("TipLabel"));
+  tip_->setStyleSheet(QStringLiteral(
+      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
+  tip_->hide();
 
   tabs_ = new QTabBar(this);
   tabs_->setObjectName(QStringLiteral("SSTab1"));
@@ -61,7 +66,7 @@ SportsForm::SportsForm(QWidget* parent) : QDialog(parent) {
   layout->addSpacing(10);
   layout->addLayout(buildButtons());
 
-  resize(std::max(sizeHint().width(), 820), sizeHint().height());
+  setMinimumWidth(820);  // several tabs in view
   showSport();
   // connected last, so that filling the tabs does not count as choosing a sport
   connect(tabs_, &QTabBar::currentChanged, this, &SportsForm::tabChanged);
@@ -158,7 +163,21 @@ QLayout* SportsForm::buildButtons() {
 }
 
 void SportsForm::addTip(QWidget* control, const std::string& text) {
-  if (lg.ToolTips == True) control->setToolTip(Show(text));
+  tips_[control] = Show(text);
+  control->installEventFilter(this);
+  for (QWidget* child : control->findChildren<QWidget*>()) {
+    tips_[child] = tips_[control];
+    child->installEventFilter(this);
+  }
+}
+
+bool SportsForm::eventFilter(QObject* watched, QEvent* event) {
+  auto tip = tips_.find(watched);
+  if (tip != tips_.end() && event->type() == QEvent::Enter)
+    ShowToolTip(tip_, static_cast<QWidget*>(watched), tip->second, kTipBelowLeft);
+  else if (tip != tips_.end() && event->type() == QEvent::Leave)
+    tip_->hide();
+  return QDialog::eventFilter(watched, event);
 }
 
 // ---- showing ----
@@ -217,6 +236,7 @@ void SportsForm::reject() {
 
 int RunSportsForm(QWidget* parent) {
   SportsForm form(parent);
+  CenterForm(&form);
   return form.exec();
 }
 

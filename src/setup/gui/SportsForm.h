@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <map>
 
 #include "setup/SportsSetup.h"
 
@@ -39,10 +40,14 @@ class SportsForm : public QDialog {
   QGroupBox* valuesFrame() const { return valuesFrame_; }
   QPushButton* button(int index) const { return buttons_[index]; }
   const SportsSetup& setup() const { return setup_; }
+  QLabel* tipLabel() const { return tip_; }
 
  public slots:
   // Cancel, Escape or closing the window: the league's own sport is read again.
   void reject() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* buildTermsFrame();
@@ -67,6 +72,8 @@ class SportsForm : public QDialog {
   QGroupBox* parametersFrame_ = nullptr;
   QGroupBox* valuesFrame_ = nullptr;
   std::array<QPushButton*, 3> buttons_{};
+  QLabel* tip_ = nullptr;
+  std::map<QObject*, QString> tips_;
 };
 
 // Opens the sport definitions window modally; QDialog::Accepted when the sports were saved.

@@ -337,6 +337,7 @@ class ScheduleFormTest : public QObject {
     if (folder.isEmpty()) QSKIP("TALLMARK_SCREENSHOTS not set");
     lg.CurrentWeek = 3;
     Form form;
+    form.adjustSize();  // as the main window opens it
     open(form);
     clickCell(form, 5, 3);
     form.editor()->selectAll();

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -186,6 +187,41 @@ class SportsFormTest : public QObject {
     QCOMPARE(league_->io.shown.back().title, std::string("MAXIMUM REACHED"));
   }
 
+  void toolTipsShowInTheTipLabelWhenSwitchedOn() {
+    auto hover = [](QWidget* control) {
+      QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+      QCoreApplication::sendEvent(control, &enter);
+    };
+    lg.ToolTips = False;
+    {
+      Form form;
+      open(form);
+      hover(form.button(Form::SaveButton));
+      QVERIFY(!form.tipLabel()->isVisible());
+    }
+    lg.ToolTips = True;
+    Form form;
+    open(form);
+    const std::pair<QWidget*, QString> tips[] = {
+        {form.button(Form::SaveButton), "Click to save your changes"},
+        {form.button(Form::CancelButton), "Click to cancel your changes"},
+        {form.button(Form::AddButton), "Click to add a new sport"},
+        {form.paramBox(0)->edit(), "1 to 10000 allowed"},
+        {form.paramBox(1)->edit(), "1 to 12 allowed"},
+        {form.paramBox(2)->edit(), "0 or 1 allowed"},
+        {form.roundUpList(), "Specify whether you want results rounded up"},
+        {form.termBox(3), "Enter terms for this sport that are similar to bowling terms"},
+        {form.tabs(), "Click on a tab to customize the options for a sport"}};
+    for (const auto& [control, text] : tips) {
+      hover(control);
+      QVERIFY(form.tipLabel()->isVisible());
+      QCOMPARE(form.tipLabel()->text(), text);
+    }
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(form.tabs(), &leave);
+    QVERIFY(!form.tipLabel()->isVisible());
+  }
+
   // With TALLMARK_SCREENSHOTS set to a folder, saves pictures of the window there.
   void screenshots() {
     const QString folder = qEnvironmentVariable("TALLMARK_SCREENSHOTS");
@@ -196,6 +232,8 @@ class SportsFormTest : public QObject {
     for (int i = 0; i < 5; ++i) click(form, Form::AddButton);
     form.tabs()->setCurrentIndex(0);
     QTest::qWait(200);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(form.paramBox(1)->edit(), &enter);
     QVERIFY(form.grab().save(QDir(folder).filePath("sports_form.png")));
     QVERIFY(form.screen()->grabWindow(0).save(QDir(folder).filePath("sports_screen.png")));
   }

@@ -89,9 +89,10 @@ void ScheduleForm::buildGrid() {
   grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 10);
   connect(grid_, &QTableWidget::cellPressed, this, &ScheduleForm::cellPressed);
-  connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ScheduleForm::placeEditor);
+  // Scrolling with the wheel or the scroll bars leaves the editor on its cell, in view or not.
+  connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ScheduleForm::followCell);
   connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
-          &ScheduleForm::placeEditor);
+          &ScheduleForm::followCell);
 
   grid_->viewport()->installEventFilter(this);  // its width shares out the columns
 
@@ -212,19 +213,19 @@ void ScheduleForm::fitColumns() {
   for (int c = 1; c <= slotCount; ++c) grid_->setColumnWidth(c, width);
 }
 
-// The editor lies over the current cell, which is scrolled into view.
+// The current cell is scrolled into view and the editor laid over it.
 void ScheduleForm::placeEditor() {
-  const int row = setup_.row();
-  const int column = setup_.column();
-  QTableWidgetItem* item = grid_->item(row, column);
+  QTableWidgetItem* item = grid_->item(setup_.row(), setup_.column());
+  if (item) grid_->scrollToItem(item);
+  followCell();
+}
+
+void ScheduleForm::followCell() {
+  QTableWidgetItem* item = grid_->item(setup_.row(), setup_.column());
   if (!item) {
     editor_->hide();
     return;
   }
-  // Row 0 is always in view when the grid is at its top; the weeks scroll under it.
-  QSignalBlocker vertical(grid_->verticalScrollBar());
-  QSignalBlocker horizontal(grid_->horizontalScrollBar());
-  grid_->scrollToItem(item);
   editor_->setGeometry(grid_->visualItemRect(item));
   editor_->show();
   editor_->raise();

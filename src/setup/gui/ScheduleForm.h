@@ -55,6 +55,7 @@ class ScheduleForm : public QDialog {
   void refreshCell(int row, int column);
   void fitColumns();
   void placeEditor();
+  void followCell();
   void runButton(int index);
 
   ScheduleSetup setup_;

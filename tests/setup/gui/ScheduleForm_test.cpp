@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -143,6 +144,15 @@ class ScheduleFormTest : public QObject {
     // Weeks far down are scrolled into view under the editor.
     press(form, Qt::Key_PageDown);
     expectEditorAt(form, 30, 2);
+    QVERIFY(form.grid()->viewport()->rect().contains(form.editor()->geometry()));
+    // Scrolling back up with the scroll bar leaves the editor on its cell, out of view.
+    form.grid()->verticalScrollBar()->setValue(0);
+    QCOMPARE(form.grid()->verticalScrollBar()->value(), 0);
+    QCOMPARE(form.editor()->geometry(),
+             form.grid()->visualItemRect(form.grid()->item(30, 2)));
+    QVERIFY(!form.grid()->viewport()->rect().intersects(form.editor()->geometry()));
+    press(form, Qt::Key_Up);  // the next key brings the cell back into view
+    expectEditorAt(form, 29, 2);
     QVERIFY(form.grid()->viewport()->rect().contains(form.editor()->geometry()));
   }
 

@@ -4,6 +4,8 @@
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
 #include "reports/gui/Report_Form.h"
+#include "setup/gui/ScheduleForm.h"
+#include "setup/gui/SportsForm.h"
 #include "shell/gui/AboutForm.h"
 #include "shell/gui/FormHelpers.h"
 
@@ -36,6 +38,14 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   }
   if (name == QLatin1String("Results_Form_Recap")) {  // the results window on earlier weeks
     RunResultsForm(parent, ResultsMode::Recap);
+    return;
+  }
+  if (name == QLatin1String("Schedule_Form")) {
+    RunScheduleForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Sports_Form")) {
+    RunSportsForm(parent);
     return;
   }
   // The report window builds the standing sheets so far.

@@ -69,6 +69,9 @@ QLayout* ParametersForm::buildBoxes() {
     boxes_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
     labels_[i] = new QLabel;
     labels_[i]->setBuddy(boxes_[i]->edit());
+    // room for the widest range the box can come to show
+    labels_[i]->setMinimumWidth(
+        labels_[i]->fontMetrics().horizontalAdvance(QStringLiteral("Start Week (00 to 000)")));
     explanations_[i] = new QLabel;
     grid->addWidget(labels_[i], i, 0);
     grid->addWidget(boxes_[i], i, 1);
@@ -141,10 +144,10 @@ void ParametersForm::showBoxes() {
   }
 }
 
-// A box typed into and left with Enter has not lost the focus yet: check it as if it had.
-void ParametersForm::commitFocusedBox() {
-  for (int i = 0; i < 6; ++i)
-    if (boxes_[i]->edit() == focusWidget()) enter(i, 0);
+// A box typed into and left with Enter has not lost the focus yet: check every box as if it
+// had (a box already checked shows its value and stays as it is).
+void ParametersForm::commitBoxes() {
+  for (int i = 0; i < 6; ++i) enter(i, 0);
 }
 
 // ---- OK ----
@@ -157,7 +160,7 @@ void ParametersForm::showProgress(int percent) {
 }
 
 void ParametersForm::okClicked() {
-  commitFocusedBox();
+  commitBoxes();
   ok_->setEnabled(false);
   progressLabel_->show();
   gauge_->show();

@@ -53,7 +53,7 @@ class ParametersForm : public QDialog {
   void newSportClicked();
   void enter(int i, int step);
   void showBoxes();
-  void commitFocusedBox();
+  void commitBoxes();
   void showProgress(int percent);
   void okClicked();
 

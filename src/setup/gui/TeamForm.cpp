@@ -1,5 +1,7 @@
 #include "setup/gui/TeamForm.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,8 +38,12 @@ QString Shown(const std::string& text) {
   return s;
 }
 
+// A text of several lines, each without its padding.
 QString Lines(const std::string& text) {
-  return FromLeagueText(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QStringList lines = FromLeagueText(text).split(QStringLiteral("\r\n"));
+  for (QString& line : lines)
+    while (line.endsWith(' ')) line.chop(1);
+  return lines.join('\n');
 }
 
 QLabel* BuddyLabel(const QString& caption, QWidget* buddy) {
@@ -177,6 +183,10 @@ QLayout* TeamForm::buildButtons() {
     buttons_[b]->setObjectName(QStringLiteral("Command1_%1").arg(b));
     buttons_[b]->setAutoDefault(false);
     buttons_[b]->installEventFilter(this);
+    // In swap mode the other buttons are hidden; the swap button stays where it was.
+    QSizePolicy policy = buttons_[b]->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    buttons_[b]->setSizePolicy(policy);
     grid->addWidget(buttons_[b], kPlaces[b][0], kPlaces[b][1]);
     connect(buttons_[b], &QPushButton::clicked, this, [this, b] { buttonClicked(b); });
   }
@@ -314,12 +324,19 @@ void TeamForm::reject() {
 bool TeamForm::eventFilter(QObject* watched, QEvent* event) {
   for (int b = 0; b < 8; ++b) {
     if (watched != buttons_[b]) continue;
-    if (event->type() == QEvent::Enter)
+    if (event->type() == QEvent::Enter) {
       ShowToolTip(tip_, buttons_[b], FromLeagueText(setup_.toolTip(b)), kTipBelowMiddle);
-    else if (event->type() == QEvent::Leave)
+      keepTipInside();
+    } else if (event->type() == QEvent::Leave)
       tip_->hide();
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void TeamForm::keepTipInside() {
+  const int right = width() - tip_->width() - 2;
+  const int bottom = height() - tip_->height() - 2;
+  tip_->move(std::max(0, std::min(tip_->x(), right)), std::max(0, std::min(tip_->y(), bottom)));
 }
 
 int RunTeamForm(QWidget* parent) {

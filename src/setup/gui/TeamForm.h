@@ -66,6 +66,7 @@ class TeamForm : public QDialog {
   void showButtons();
   void commitFocusedBox();
   void buttonClicked(int button);
+  void keepTipInside();
   void finish(const TeamSetup::CloseResult& result, bool saved);
 
   TeamSetup setup_;

@@ -25,8 +25,8 @@ class ParametersForm : public QDialog {
  public:
   explicit ParametersForm(QWidget* parent = nullptr);
 
-  // Opens the sports window ("New Sport"); RunSportsForm unless a test says otherwise.
-  std::function<int(QWidget*)> openSports;
+  // Opens the sports window ("New Sport") through the main window's list of windows.
+  std::function<void(QWidget*)> openSports;
 
   // For tests and the screenshots: the controls by their place on the window.
   QComboBox* sportList() const { return sports_; }

@@ -19,11 +19,9 @@
 #include "league/LeagueData.h"
 #include "processing/gui/SpinTextBox.h"
 #include "shell/gui/FormHelpers.h"
+#include "shell/gui/Forms.h"
 
 namespace tallmark {
-
-// The lanes and schedule window (setup/gui/ScheduleForm.h).
-int RunScheduleForm(QWidget* parent);
 
 namespace {
 
@@ -339,6 +337,10 @@ void TeamForm::keepTipInside() {
   tip_->move(std::max(0, std::min(tip_->x(), right)), std::max(0, std::min(tip_->y(), bottom)));
 }
 
+std::function<void(QWidget*)> OpenScheduleReview = [](QWidget* parent) {
+  OpenForm("Schedule_Form", "Lanes and Schedule", parent);
+};
+
 int RunTeamForm(QWidget* parent) {
   bool schedule = false;
   int result = QDialog::Rejected;
@@ -349,7 +351,7 @@ int RunTeamForm(QWidget* parent) {
     result = form.exec();
     schedule = form.scheduleRebuilt();
   }
-  if (schedule) RunScheduleForm(parent);
+  if (schedule && OpenScheduleReview) OpenScheduleReview(parent);
   return result;
 }
 

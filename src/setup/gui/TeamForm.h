@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 #include "setup/TeamSetup.h"
 
@@ -87,6 +88,10 @@ class TeamForm : public QDialog {
   QLabel* swapLabel_ = nullptr;
   QLabel* tip_ = nullptr;
 };
+
+// Opens the schedule window for review after the team count changed (through the main
+// window's list of windows).
+extern std::function<void(QWidget*)> OpenScheduleReview;
 
 // Setup "Teams and Subs" (and after a new league's parameters): the teams window, then the
 // schedule window when the number of teams changed. Returns the teams window's result.

@@ -77,6 +77,7 @@ class NewLeagueWindowsTest : public QObject {
     qputenv("TALLMARK_HOME", QByteArray::fromStdString(home));
     QVERIFY(SeedProgramFolder(ProgramFolder(), std::string(TALLMARK_BUILD_DATA_DIR) + "/"));
     QVERIFY(std::filesystem::exists(home + "SCHEDULE.DAT"));
+    OpenScheduleReview = test::ScheduleWindow;
     leagueFolder_ = dir_.path() + "leagues/";
     std::filesystem::create_directories(leagueFolder_);
   }
@@ -104,6 +105,7 @@ void NewLeagueWindowsTest::aLeagueIsCreatedNamedAndStored() {
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QVERIFY(!form.scheduleRebuilt());  // still eight teams
   }
+  QCOMPARE(test::scheduleWindowOpened, 0);
   QCOMPARE(io.errorsReported(), 0);
   checkStoredLeague();
 }

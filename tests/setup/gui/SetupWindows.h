@@ -1,6 +1,5 @@
-// What the set-up window tests share: the sports and schedule windows stood in for (each test
-// program includes this once), driving a box from the keyboard, and acting on a modal window
-// once it is up.
+// What the set-up window tests share: the sports and schedule windows stood in for, driving a
+// box from the keyboard, and acting on a modal window once it is up.
 #pragma once
 
 #include <QApplication>
@@ -12,36 +11,30 @@
 
 #include "processing/gui/SpinTextBox.h"
 #include "setup/SportsSetup.h"
-#include "setup/gui/SportsForm.h"
+#include "setup/gui/TeamForm.h"
 
-namespace tallmark {
+namespace tallmark::test {
 
-namespace test {
 // Calls of the windows stood in for, and what the league looked like then.
 inline int sportsWindowOpened = 0;
 inline int scheduleWindowOpened = 0;
 inline int teamsWhenScheduleShown = 0;
-}  // namespace test
 
 // The sports window as a secretary uses it for a new sport: add one after the selected sport
 // and save the master file.
-int RunSportsForm(QWidget*) {
-  ++test::sportsWindowOpened;
+inline void NewSportWindow(QWidget*) {
+  ++sportsWindowOpened;
   SportsSetup sports;
   sports.load();
   sports.addSport();
   sports.save();
-  return 1;
 }
 
 // The schedule window, which the teams window opens for review after the team count changed.
-int RunScheduleForm(QWidget*) {
-  ++test::scheduleWindowOpened;
-  test::teamsWhenScheduleShown = lg.NumTeams;
-  return 1;
+inline void ScheduleWindow(QWidget*) {
+  ++scheduleWindowOpened;
+  teamsWhenScheduleShown = lg.NumTeams;
 }
-
-namespace test {
 
 // Types text over the box's contents and leaves the box with Tab.
 inline void TypeInto(QLineEdit* edit, const QString& text) {
@@ -67,5 +60,4 @@ void WhenShown(std::function<void(T*)> act) {
   timer->start();
 }
 
-}  // namespace test
-}  // namespace tallmark
+}  // namespace tallmark::test

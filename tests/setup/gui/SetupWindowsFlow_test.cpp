@@ -34,6 +34,8 @@ class SetupWindowsFlowTest : public QObject {
   }
 
  private slots:
+  void initTestCase() { OpenScheduleReview = test::ScheduleWindow; }
+
   void init() {
     test::scheduleWindowOpened = 0;
     test::sportsWindowOpened = 0;
@@ -155,6 +157,7 @@ class SetupWindowsFlowTest : public QObject {
     test::LeagueFixture f;
     f.build(4, 3, 3, 1, 10);
     ParametersForm form;
+    form.openSports = test::NewSportWindow;
     form.show();
     QCOMPARE(form.sportList()->count(), 1);
     click(form.newSportButton());

@@ -27,18 +27,19 @@ std::vector<StandingsColumn> Columns() {
   return c;
 }
 
-std::vector<std::string> TeamRow(int position, int r) {
-  const auto& stat = lg.PlayerStat[r];
+std::vector<std::string> TeamRow(const StandingsEntry& e) {
   std::vector<std::string> row = {
-      NumberText(position),
-      Fixed(lg.PlayerName[r], 20),
-      NumberText(stat[kMatchPointsWon]),
-      NumberText(stat[kMatchPointsLost]),
-      PercentText(stat[kMatchPointsWon], stat[kMatchPointsLost]),
-      NumberText(stat[kTotalPins]),
+      NumberText(e.position),     Fixed(lg.PlayerName[e.record], 20), NumberText(e.won),
+      NumberText(e.lost),         PercentText(e.won, e.lost),         NumberText(e.scratch),
   };
-  if (lg.HandicapMethod != 1) row.push_back(NumberText(stat[kTotalPinsHandicap]));
+  if (lg.HandicapMethod != 1) row.push_back(NumberText(e.handicap));
   return row;
+}
+
+int TeamOfRecord(int record) {
+  for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t)
+    if (TeamNumberInUse(t) && lg.Roster[t][0] == record) return t;
+  return 0;
 }
 
 std::string Pad(const std::string& text, int width, CellAlign align) {
@@ -72,9 +73,7 @@ std::string PercentText(float won, float lost) {
   return FixedTwo(won * 100.0f / decided);
 }
 
-StandingsTable DrawStandings() {
-  StandingsTable t;
-  t.columns = Columns();
+std::vector<StandingsEntry> OrderedStandings(float& leagueAverage) {
   OrderStandings();
   // The ranking lists only teams in use; a count of teams that disagrees with the roster
   // must not list stale entries.
@@ -82,17 +81,28 @@ StandingsTable DrawStandings() {
   for (int team = 1; team <= lg.LastTeam && team <= kMaxTeams; ++team)
     if (TeamNumberInUse(team)) ++inUse;
   const int listed = std::min<int>(lg.NumTeams, inUse);
+  std::vector<StandingsEntry> entries;
   double pins = 0;
   double games = 0;
   for (int i = 1; i <= listed; ++i) {
     int r = lg.RankIndex[i];
     if (r < 0 || r > kMaxPlayerRecords) continue;
-    lg.PlayerStat[r][kGroupOrStanding] = static_cast<Single>(i);
-    t.rows.push_back(TeamRow(i, r));
-    pins += lg.PlayerStat[r][kTotalPins];
-    games += lg.PlayerStat[r][kGamesPlayed];
+    auto& stat = lg.PlayerStat[r];
+    stat[kGroupOrStanding] = static_cast<Single>(i);
+    entries.push_back({i, TeamOfRecord(r), r, stat[kMatchPointsWon], stat[kMatchPointsLost],
+                       stat[kTotalPins], stat[kTotalPinsHandicap]});
+    pins += stat[kTotalPins];
+    games += stat[kGamesPlayed];
   }
-  Single average = games == 0 ? 0.0f : RoundAverage(static_cast<Single>(pins / games));
+  leagueAverage = games == 0 ? 0.0f : RoundAverage(static_cast<Single>(pins / games));
+  return entries;
+}
+
+StandingsTable DrawStandings() {
+  StandingsTable t;
+  t.columns = Columns();
+  float average = 0;
+  for (const StandingsEntry& e : OrderedStandings(average)) t.rows.push_back(TeamRow(e));
   t.labels[0] = "League: " + lg.LeagueName;
   t.labels[1] = "Data Files: " + lg.DataPath + lg.FileName;
   t.labels[2] = "Week " + NumberText(lg.CurrentWeek) + " of " + NumberText(lg.NumWeeks);

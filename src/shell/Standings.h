@@ -23,8 +23,19 @@ struct StandingsTable {
   std::array<std::string, 6> labels;
 };
 
+// One team's line of the standings.
+struct StandingsEntry {
+  int position;
+  int team;     // team number
+  int record;   // the team's name record
+  float won, lost, scratch, handicap;
+};
+
 // Orders the teams (points won, then total score), stores each team's position in category 16
-// and builds the table. Texts are the league's single-byte texts.
+// and returns them best first, with the overall league average.
+std::vector<StandingsEntry> OrderedStandings(float& leagueAverage);
+
+// The same as the table the main window shows. Texts are the league's single-byte texts.
 StandingsTable DrawStandings();
 
 // won x 100 / (won + lost) with two decimals; "0.00" when no points were decided.

@@ -1,6 +1,7 @@
 #include "shell/gui/Forms.h"
 
 #include "league/LeagueData.h"
+#include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
 #include "reports/gui/Report_Form.h"
 #include "shell/gui/AboutForm.h"
@@ -27,6 +28,14 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   if (name == QLatin1String("Scoring_Form")) {
     ScoringForm form(parent);
     ShowModal(form);
+    return;
+  }
+  if (name == QLatin1String("Results_Form")) {
+    RunResultsForm(parent, ResultsMode::Entry);
+    return;
+  }
+  if (name == QLatin1String("Results_Form_Recap")) {  // the results window on earlier weeks
+    RunResultsForm(parent, ResultsMode::Recap);
     return;
   }
   // The report window builds the standing sheets so far.

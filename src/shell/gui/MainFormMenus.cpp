@@ -135,7 +135,7 @@ void MainForm::ReportsMenu(MenuId menu, int index) {
         MsgBox("On the following screen select the week you want to see a recap for and use "
                "the PRINT RESULTS button to print the recap results.",
                "PRINT RECAP SHEET OF RESULTS");
-        WeeklyScores();
+        OpenWindow("Results_Form_Recap", "Recap Sheets");
       }
       break;
     case MenuId::ReportsSchedule:

@@ -12,15 +12,15 @@
 
 #include "league/LeagueData.h"
 #include "processing/gui/SpinTextBox.h"
+#include "setup/gui/SportsForm.h"
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/FormHelpers.h"
-#include "shell/gui/Forms.h"
 
 namespace tallmark {
 
 ParametersForm::ParametersForm(QWidget* parent)
     : QDialog(parent),
-      openSports([](QWidget* owner) { OpenForm("Sports_Form", "Sport Information", owner); }) {
+      openSports([](QWidget* owner) { RunSportsForm(owner); }) {
   setObjectName(QStringLiteral("Parameters_Form"));
   setWindowTitle(QStringLiteral("GENERAL LEAGUE SETUP PARAMETERS"));
   auto* layout = new QVBoxLayout(this);

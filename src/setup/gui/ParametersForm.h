@@ -25,7 +25,7 @@ class ParametersForm : public QDialog {
  public:
   explicit ParametersForm(QWidget* parent = nullptr);
 
-  // Opens the sports window ("New Sport") through the main window's list of windows.
+  // Opens the sports window ("New Sport"); the sport definitions window unless a test stands in.
   std::function<void(QWidget*)> openSports;
 
   // For tests and the screenshots: the controls by their place on the window.

@@ -18,8 +18,8 @@
 
 #include "league/LeagueData.h"
 #include "processing/gui/SpinTextBox.h"
+#include "setup/gui/ScheduleForm.h"
 #include "shell/gui/FormHelpers.h"
-#include "shell/gui/Forms.h"
 
 namespace tallmark {
 
@@ -338,7 +338,7 @@ void TeamForm::keepTipInside() {
 }
 
 std::function<void(QWidget*)> OpenScheduleReview = [](QWidget* parent) {
-  OpenForm("Schedule_Form", "Lanes and Schedule", parent);
+  RunScheduleForm(parent);
 };
 
 int RunTeamForm(QWidget* parent) {

@@ -89,8 +89,8 @@ class TeamForm : public QDialog {
   QLabel* tip_ = nullptr;
 };
 
-// Opens the schedule window for review after the team count changed (through the main
-// window's list of windows).
+// Opens the schedule window for review after the team count changed; the lanes and schedule
+// window unless a test stands in.
 extern std::function<void(QWidget*)> OpenScheduleReview;
 
 // Setup "Teams and Subs" (and after a new league's parameters): the teams window, then the

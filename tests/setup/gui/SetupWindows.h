@@ -45,14 +45,15 @@ inline void TypeInto(QLineEdit* edit, const QString& text) {
 }
 inline void TypeInto(SpinTextBox* box, const QString& text) { TypeInto(box->edit(), text); }
 
-// Runs act on the window of type T as soon as it is the active modal window.
+// Runs act on the window of type T (and of the object name, when one is given) as soon as it is
+// the active modal window.
 template <class T>
-void WhenShown(std::function<void(T*)> act) {
+void WhenShown(std::function<void(T*)> act, const QString& name = {}) {
   auto* timer = new QTimer;
   timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
+  QObject::connect(timer, &QTimer::timeout, [timer, act, name] {
     auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (!window) return;
+    if (!window || (!name.isEmpty() && window->objectName() != name)) return;
     timer->stop();
     timer->deleteLater();
     act(window);

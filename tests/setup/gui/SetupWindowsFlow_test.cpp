@@ -11,6 +11,7 @@
 #include "league/Text.h"
 #include "setup/LeagueFixture.h"
 #include "setup/gui/ParametersForm.h"
+#include "setup/gui/ScheduleForm.h"
 #include "setup/gui/SetupWindows.h"
 #include "setup/gui/TeamForm.h"
 
@@ -80,6 +81,33 @@ class SetupWindowsFlowTest : public QObject {
     QCOMPARE(lg.NumLanes, Integer{3});
     QCOMPARE(lg.PlayerName[lg.Roster[6][0]], Fixed("TEAM 6", 20));
     QCOMPARE(f.week(1).size(), size_t{6});
+  }
+
+  void theRealSportsAndScheduleWindowsOpen() {
+    test::LeagueFixture f;
+    f.build(4, 3, 3, 1, 10);
+    QString opened;
+    auto closeIt = [&](QDialog* window) {
+      opened += window->objectName() + " ";
+      window->reject();
+    };
+    {
+      ParametersForm form;
+      form.show();
+      test::WhenShown<QDialog>(closeIt, "Sports_Form");
+      click(form.newSportButton());
+      QCOMPARE(form.sportList()->count(), 1);  // cancelled: no new sport
+    }
+    const auto standIn = OpenScheduleReview;
+    OpenScheduleReview = [](QWidget* parent) { RunScheduleForm(parent); };
+    test::WhenShown<TeamForm>([](TeamForm* form) {
+      QTest::mouseClick(form->button(B::kAddTeam), Qt::LeftButton);
+      QTest::mouseClick(form->button(B::kExitSave), Qt::LeftButton);
+    });
+    test::WhenShown<QDialog>(closeIt, "Schedule_Form");
+    RunTeamForm(nullptr);
+    OpenScheduleReview = standIn;
+    QCOMPARE(opened, QString("Sports_Form Schedule_Form "));
   }
 
   void escapeAsksAndReloadsTheLeague() {

@@ -62,19 +62,25 @@ std::string ParameterBox::rangeText() const {
 }
 
 ParametersSetup::ParametersSetup() {
-  const std::string& players = lg.SportTerm[5];
   int teams = std::min<int>(kMaxScheduledTeams, kMaxTeams);
-  boxes_[0] = Box("Teams", lg.LastTeam, 2, teams, "teams on the league");
-  boxes_[1] = Box("Members", lg.PlayersPerTeam, 1, kMaxRosterPositions,
-                  players + " on each team's roster");
-  boxes_[2] = Box("Players", lg.PlayersPerWeek, 1, PlayersMaximum(),
-                  players + " on each team that " + lg.SportTerm[1] + " each week");
-  boxes_[3] = Box("Subs", lg.NumSubs, 0, SubsMaximum(), "substitute " + players + " at this time");
-  boxes_[4] = Box("Weeks", lg.NumWeeks, std::max<int>(lg.StartWeek, 1), kMaxWeeks,
-                  "weeks of league " + lg.SportTerm[3] + " this season");
-  boxes_[5] = Box("Start Week", lg.StartWeek, 1, std::max<int>(lg.NumWeeks, 1),
-                  "is the week number you will start with");
+  boxes_[0] = Box("Teams", lg.LastTeam, 2, teams, {});
+  boxes_[1] = Box("Members", lg.PlayersPerTeam, 1, kMaxRosterPositions, {});
+  boxes_[2] = Box("Players", lg.PlayersPerWeek, 1, PlayersMaximum(), {});
+  boxes_[3] = Box("Subs", lg.NumSubs, 0, SubsMaximum(), {});
+  boxes_[4] = Box("Weeks", lg.NumWeeks, std::max<int>(lg.StartWeek, 1), kMaxWeeks, {});
+  boxes_[5] = Box("Start Week", lg.StartWeek, 1, std::max<int>(lg.NumWeeks, 1), {});
+  refreshTerms();
   updateWeekLimits();
+}
+
+void ParametersSetup::refreshTerms() {
+  const std::string& players = lg.SportTerm[5];
+  boxes_[0].explanation = "teams on the league";
+  boxes_[1].explanation = players + " on each team's roster";
+  boxes_[2].explanation = players + " on each team that " + lg.SportTerm[1] + " each week";
+  boxes_[3].explanation = "substitute " + players + " at this time";
+  boxes_[4].explanation = "weeks of league " + lg.SportTerm[3] + " this season";
+  boxes_[5].explanation = "is the week number you will start with";
 }
 
 void ParametersSetup::updateWeekLimits() {

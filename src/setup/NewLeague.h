@@ -41,6 +41,9 @@ class ParametersSetup {
   // The common range check of box i (step 0 on leaving it, +1 or -1 from its spin button).
   void commit(int box, const std::string& text, Integer step = 0);
   NewLeagueParams params() const;
+  // The explanations name the sport's players, verb and gerund: words again after the league's
+  // sport changed.
+  void refreshTerms();
 
  private:
   void updateWeekLimits();

@@ -171,8 +171,17 @@ bool TeamSetup::buttonEnabled(int button) const {
 }
 
 std::string TeamSetup::buttonCaption(int button) const {
-  if (button == kSwapOrAdd) return subMode_ && !swapMode_ ? "&Add" : "&Swap";
-  return {};
+  switch (button) {
+    case kExitSave: return "E&xit";
+    case kCancel: return "&Cancel";
+    case kRenameTeam: return "Rename Tea&m";
+    case kAddTeam: return "Add &Team";
+    case kDropTeam: return "Drop T&eam";
+    case kRenamePlayer: return "&Rename " + lg.SportTerm[4];
+    case kSwapOrAdd: return subMode_ && !swapMode_ ? "&Add" : "&Swap";
+    case kDropPlayer: return "&Drop " + lg.SportTerm[4];
+    default: return {};
+  }
 }
 
 std::string TeamSetup::toolTip(int button) const {

@@ -96,6 +96,23 @@ TEST(NewLeague, ParameterBoxes) {
   EXPECT_EQ(p.params().players, 3);
 }
 
+TEST(NewLeague, ParameterExplanationsFollowTheChosenSport) {
+  InitLeagueData();
+  test::ScriptedUserIO io;
+  lg.NumWeeks = 30;
+  ParametersSetup p;
+  p.commit(0, "12");
+  lg.SportTerm[1] = "Throw";
+  lg.SportTerm[3] = "Darts";
+  lg.SportTerm[5] = "Throwers";
+  p.refreshTerms();
+  EXPECT_EQ(p.boxes()[1].explanation, "Throwers on each team's roster");
+  EXPECT_EQ(p.boxes()[2].explanation, "Throwers on each team that Throw each week");
+  EXPECT_EQ(p.boxes()[3].explanation, "substitute Throwers at this time");
+  EXPECT_EQ(p.boxes()[4].explanation, "weeks of league Darts this season");
+  EXPECT_EQ(p.params().teams, 12);  // what was typed stays
+}
+
 TEST(Sports, ListAddLimitAndSave) {
   LeagueFixture f;
   f.build(4, 1, 1, 0, 4);

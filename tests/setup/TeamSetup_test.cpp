@@ -39,6 +39,17 @@ TEST_F(TeamWindow, OpeningListsAndLabels) {
   EXPECT_FALSE(w.buttonEnabled(B::kDropPlayer));
 }
 
+TEST_F(TeamWindow, ButtonCaptionsUseThePlayerTerm) {
+  std::vector<std::string> captions;
+  for (int b = 0; b <= 7; ++b) captions.push_back(w.buttonCaption(b));
+  EXPECT_EQ(captions, (std::vector<std::string>{"E&xit", "&Cancel", "Rename Tea&m", "Add &Team",
+                                                "Drop T&eam", "&Rename Bowler", "&Swap",
+                                                "&Drop Bowler"}));
+  lg.SportTerm[4] = "Curler";
+  EXPECT_EQ(w.buttonCaption(B::kRenamePlayer), "&Rename Curler");
+  EXPECT_EQ(w.toolTip(B::kDropPlayer), "Click to drop a curler from the league.");
+}
+
 TEST_F(TeamWindow, ListSelectionsFollowTeamNumbersNotNames) {
   // Two teams of the same name: the second list entry is still the second team.
   lg.PlayerName[lg.Roster[3][0]] = lg.PlayerName[lg.Roster[2][0]];

@@ -4,8 +4,10 @@
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
 #include "reports/gui/Report_Form.h"
+#include "setup/gui/ParametersForm.h"
 #include "setup/gui/ScheduleForm.h"
 #include "setup/gui/SportsForm.h"
+#include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
 #include "shell/gui/FormHelpers.h"
 
@@ -38,6 +40,14 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   }
   if (name == QLatin1String("Results_Form_Recap")) {  // the results window on earlier weeks
     RunResultsForm(parent, ResultsMode::Recap);
+    return;
+  }
+  if (name == QLatin1String("Parameters_Form")) {
+    RunParametersForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Team_Form")) {
+    RunTeamForm(parent);
     return;
   }
   if (name == QLatin1String("Schedule_Form")) {

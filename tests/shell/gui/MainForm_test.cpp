@@ -285,9 +285,9 @@ class MainFormTest : public QObject {
       title = w ? w->windowTitle() : QString();
       if (w) SaveShot(*w, "not-available.png");
     });
-    form->Choose(MenuId::Setup, menu::kTeams);
+    form->Choose(MenuId::Setup, menu::kAwards);
     QCOMPARE(name, QString("NotAvailable_Form"));
-    QCOMPARE(title, QString("Teams and Subs"));
+    QCOMPARE(title, QString("Award Options"));
     // A window that exists opens.
     OnModal([&](QWidget* w) { name = w ? w->objectName() : QString(); });
     form->Choose(MenuId::Setup, menu::kScoring);

@@ -1,19 +1,56 @@
 // The Tallmark program.
 #include <QApplication>
-#include <QLabel>
+#include <QCommandLineParser>
+#include <QTimer>
 
-#include "league/LeagueData.h"
+#include <cstdio>
+#include <cstdlib>
+
 #include "league/ProgramFolder.h"
+#include "shell/gui/MainForm.h"
+#include "shell/gui/QtUserIO.h"
+
+using namespace tallmark;
+
+namespace {
+
+// --screenshot FILE: start, draw the window, save it as an image and leave without saving
+// anything (for checking the window's look).
+bool TakeScreenshot(MainForm& form, const QString& file) {
+  form.repaint();
+  QApplication::processEvents();
+  return form.grab().save(file);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallmark");
-  tallmark::SeedProgramFolder(tallmark::ProgramFolder(),
-                              tallmark::InstalledDataFolder(QCoreApplication::applicationFilePath().toStdString()));
-  tallmark::InitLeagueData();
-  QLabel label("Tallmark");
-  label.setWindowTitle("The Tallmark");
-  label.resize(640, 400);
-  label.show();
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  QCommandLineOption screenshot("screenshot", "Save an image of the main window and quit.",
+                                "FILE");
+  parser.addOption(screenshot);
+  parser.process(app);
+
+  // The program folder must hold the schedule templates and the sport file before anything
+  // reads them.
+  SeedProgramFolder(ProgramFolder(),
+                    InstalledDataFolder(QCoreApplication::applicationFilePath().toStdString()));
+  QtUserIO io;
+  SetUserIO(&io);
+
+  MainForm form;
+  form.show();
+  form.StartUp();
+  if (parser.isSet(screenshot)) {
+    QApplication::processEvents();
+    bool ok = TakeScreenshot(form, parser.value(screenshot));
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "saved" : "could not save",
+                 parser.value(screenshot).toLocal8Bit().constData());
+    std::fflush(nullptr);
+    std::_Exit(ok ? 0 : 1);  // leave without the exit steps: nothing is saved
+  }
   return app.exec();
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,23 @@ enum class EntryLeave {
   Processed,    // the week was processed and the league saved and loaded again
 };
 
+// What the "PRINT DATA ENTRY FORMS" question chose: the teams to print, and the blank rows added
+// below the players of each form.
+struct PrintRequest {
+  std::vector<Integer> teams;
+  int extraRows = 0;
+};
+
+// One printed form of a team: its heading lines, the grid (headers, widths in characters, rows
+// of cells) and the lines below it.
+struct EntryForm {
+  std::vector<std::string> heading;
+  std::vector<std::string> headers;
+  std::vector<int> widths;
+  std::vector<std::vector<std::string>> cells;
+  std::vector<std::string> footing;
+};
+
 // Hooks of leaving with the process button.
 struct ProcessHooks {
   std::function<void()> offerBackup;          // before anything else; none: no backup
@@ -106,10 +124,11 @@ class ScoreEntry {
   bool setExtraStat(int slot, int stat, const std::string& text);
   // The "&Forfeit" box of the current team.
   void setForfeit(bool on);
-  bool forfeited() const { return held_.at(team_).forfeit; }
+  bool forfeited() const { return viewingEarlierWeek() ? shownForfeit_ : held_.at(team_).forfeit; }
 
   // The current team's handicap of the week, complete flag, and column totals.
-  Integer teamHandicap() const { return TeamHandicapOf(team_); }
+  // (An earlier week shows the handicap stored with its results.)
+  Integer teamHandicap() const;
   bool teamComplete() const;
   int gameSubTotal(int game) const;
   // "Results entered for n of the m teams".
@@ -128,6 +147,30 @@ class ScoreEntry {
   // The date box; stored in WeekDate(week) when leaving.
   void setDate(const std::string& date) { date_ = date; }
   const std::string& date() const { return date_; }
+
+  // The week shown: the entry week, or an earlier week looked at (and printed) read-only.
+  int shownWeek() const { return shown_; }
+  bool viewingEarlierWeek() const { return shown_ != week_; }
+  // Weeks that can be shown: 1..week().
+  std::vector<int> weeksToShow() const;
+  // Shows week 1..week(): an earlier week's lane slots and stored rows, or the entry week again
+  // with its teams as stored. The entry week's team shown is saved first. The team shown stays
+  // when it plays in the week shown, otherwise the week's first team is shown.
+  bool showWeek(int week);
+  // The date of the week shown.
+  std::string shownDate() const;
+  // Labels: "Results for week n of m", the lane pair of the team shown, its opponent's name.
+  std::string weekText() const;
+  std::string laneText() const;
+  std::string opponentName() const;
+
+  // "&Print Form" / "&Print Results": the question, and for data entry forms the number of
+  // extra blank rows. Nothing when cancelled.
+  std::optional<PrintRequest> askPrintForms() const;
+  // The printed form of a team of the week shown: a data entry form for the entry week (players
+  // and handicaps, the scores left blank to be written in), the stored results of an earlier
+  // week. The team shown stays shown and nothing is stored.
+  EntryForm printedForm(int team, int extraRows);
 
   // Leaving with the process button: processes the week when every team is complete and the
   // user agrees; otherwise leaves the results stored but unprocessed.
@@ -158,9 +201,14 @@ class ScoreEntry {
   void CountComplete();
   void SumCompleteFlags();
   void StoreDate();
+  bool ReadTeams(int week);
+  void ShowRows(int team);
+  std::string FormCell(int gridRow, int col) const;
 
   bool storing_;
   int week_ = 0;
+  int shown_ = 0;              // the week shown; week_ while entering
+  bool shownForfeit_ = false;  // the forfeit of the team shown in an earlier week
   int openingSession_ = 1;
   std::vector<Integer> teams_;
   int team_ = 0;
@@ -192,5 +240,20 @@ extern const char* const kForfeitRefusal;
 extern const char* const kRovingVacancyRefusal;
 std::string NoSubstitutesText();
 extern const char* const kExtraStatRefusal;
+extern const char* const kPrintFormsTitle;       // "PRINT DATA ENTRY FORMS"
+std::string PrintFormsQuestion();
+extern const char* const kExtraRowsTitle;        // "ADD EXTRA BLANK ROWS"
+std::string ExtraRowsPrompt();
+extern const char* const kChooseFromListText;
+extern const char* const kSeasonDoneText;  // "The results for all scheduled weeks have been entered."
+
+// Tool tips of the results window.
+enum class EntryTip {
+  Process, Cancel, Opponent, PrintForm, PlayerType, PlayerName, Scores, Incomplete,
+  IncompleteBox, Forfeit, Status, AverageAfterWeek1
+};
+std::string EntryTipText(EntryTip tip);
+// "&Incomplete " with the plural frame term.
+std::string IncompleteBoxCaption();
 
 }  // namespace tallmark

@@ -65,22 +65,30 @@ EntryOpen ScoreEntry::open() {
   teams_.clear();
   if (!LeagueOpen()) return EntryOpen::NoLeague;
   if (lg.CurrentWeek >= lg.NumWeeks) return EntryOpen::SeasonOver;
-  week_ = lg.CurrentWeek + 1;
-  ReadWeekResults(week_);
-  if (lg.LaneTeam[1] == kPositionTeam) PairByStandings();
-  for (int k = 1; k <= 2 * lg.NumLanes; ++k) {
-    int t = lg.LaneTeam[k];
-    if (t < 1 || t > kMaxTeams || !TeamInUse(t)) {
-      teams_.clear();
-      return EntryOpen::NoSchedule;
-    }
-    teams_.push_back(static_cast<Integer>(t));
-  }
+  week_ = shown_ = lg.CurrentWeek + 1;
+  if (!ReadTeams(week_)) return EntryOpen::NoSchedule;
   openingSession_ = lg.CurrentSession;
   ApplySessionStart(week_, storing_);
   date_ = WeekDateText(week_);
   CountComplete();
   return EntryOpen::Ready;
+}
+
+// The week's lane slots (a position round paired by the standings) and its teams; false when a
+// slot holds no team in use.
+bool ScoreEntry::ReadTeams(int week) {
+  teams_.clear();
+  ReadWeekResults(week);
+  if (lg.LaneTeam[1] == kPositionTeam && week == week_) PairByStandings();
+  for (int k = 1; k <= 2 * lg.NumLanes; ++k) {
+    int t = lg.LaneTeam[k];
+    if (t < 1 || t > kMaxTeams || !TeamInUse(t)) {
+      teams_.clear();
+      return false;
+    }
+    teams_.push_back(static_cast<Integer>(t));
+  }
+  return true;
 }
 
 // What each team of the week already holds: its forfeit mark, its sums, its complete flag, and

@@ -40,8 +40,9 @@ std::vector<EntryRow> ScoreEntry::LoadRows(int team) {
   std::vector<EntryRow> rows(lg.PlayersPerWeek + 1);
   for (int j = 1; j <= lg.PlayersPerWeek; ++j) {
     Integer player = 0;
-    ReadScore(week_, team, j, player);
+    ReadScore(shown_, team, j, player);
     EntryRow r = RowFromRecord(player);
+    Integer storedHandicap = lg.ScrHandicap;
     Integer rostered = j <= kMaxRosterPositions ? lg.Roster[team][j] : 0;
     if (!ValidPlayer(rostered)) rostered = 0;
     // A record without results shows the roster's player of the slot; a record never written
@@ -51,7 +52,13 @@ std::vector<EntryRow> ScoreEntry::LoadRows(int team) {
       r.player = rostered;
       r.type = IsVacancyName(lg.PlayerName[rostered]) ? kVacancy : kRegular;
     }
-    RefreshRow(r);
+    if (viewingEarlierWeek()) {
+      // An earlier week shows its records as stored; nothing of today's figures changes.
+      r.handicap = storedHandicap;
+      if (ValidPlayer(r.player)) r.average = RoundHalfEven(lg.PlayerStat[r.player][kCurrentAverage]);
+    } else {
+      RefreshRow(r);
+    }
     rows[j] = r;
   }
   return rows;

@@ -39,7 +39,7 @@ Integer ClampScore(int score) {
 }  // namespace
 
 bool ScoreEntry::Editable(int slot) const {
-  return team_ != 0 && slot >= 1 && slot <= rowCount() && !forfeited();
+  return team_ != 0 && !viewingEarlierWeek() && slot >= 1 && slot <= rowCount() && !forfeited();
 }
 
 // The scores standing in for a vacancy or an absent regular, every game; the row's extra
@@ -176,7 +176,7 @@ bool ScoreEntry::setExtraStat(int slot, int stat, const std::string& text) {
 }
 
 void ScoreEntry::setForfeit(bool on) {
-  if (team_ == 0) return;
+  if (team_ == 0 || viewingEarlierWeek()) return;
   for (int j = 1; j <= rowCount(); ++j) {
     EntryRow& r = rows_[j];
     if (on) {

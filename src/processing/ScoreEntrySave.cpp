@@ -14,17 +14,14 @@ namespace tallmark {
 bool ScoreEntry::selectTeam(int team) {
   if (std::find(teams_.begin(), teams_.end(), team) == teams_.end()) return false;
   if (team_ != 0) saveCurrentTeam();
-  team_ = team;
-  rows_ = LoadRows(team);
-  Hold(team, rows_);
-  held_[team].forfeit = StoredForfeit(rows_);
+  ShowRows(team);
   return true;
 }
 
 // One score record per slot, the team's complete flag and handicap, CompleteSlots, and the
 // week's record of the season results file.
 void ScoreEntry::saveCurrentTeam() {
-  if (team_ == 0) return;
+  if (team_ == 0 || viewingEarlierWeek()) return;
   for (int j = 1; j <= rowCount(); ++j) {
     const EntryRow& r = rows_[j];
     lg.ScrHandicap = r.handicap;
@@ -57,6 +54,7 @@ void ScoreEntry::StoreDate() {
 
 void ScoreEntry::leaveWithoutProcessing() {
   if (week_ == 0) return;
+  if (viewingEarlierWeek()) showWeek(week_);
   saveCurrentTeam();
   StoreDate();
   team_ = 0;
@@ -66,11 +64,12 @@ void ScoreEntry::leaveWithoutProcessing() {
   // takes effect only when the week is processed.
   if (storing_) SwitchStats(lg.CurrentSession, openingSession_);
   else lg.CurrentSession = static_cast<Integer>(openingSession_);
-  week_ = 0;
+  week_ = shown_ = 0;
 }
 
 EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
   if (week_ == 0) return EntryLeave::Kept;
+  if (viewingEarlierWeek()) showWeek(week_);
   saveCurrentTeam();
   StoreDate();
   if (hooks.offerBackup && storing_) hooks.offerBackup();
@@ -94,7 +93,7 @@ EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
   LoadLeague();
   team_ = 0;
   rows_.clear();
-  week_ = 0;
+  week_ = shown_ = 0;
   return EntryLeave::Processed;
 }
 

@@ -50,6 +50,7 @@ void AskOddTeam() {
 void ScheduleSetup::open() {
   if (lg.NumTeams % 2 != 0) AskOddTeam();
   laneNumbers_.clear();
+  weeksChanged_ = false;
   row_ = 0;
   column_ = 1;
   fill();
@@ -190,11 +191,26 @@ void ScheduleSetup::save() {
     }
     WriteWeekResults(w);
   }
+  // The lane numbers and the week count live in the configuration: keep it in step with the
+  // weeks just written.
+  SaveLeague();
+  weeksChanged_ = false;
+}
+
+void ScheduleSetup::cancel() {
+  // Weeks added, inserted or dropped are already in the season results file; the week count
+  // must follow them there, or a later load would lose or misread weeks.
+  if (weeksChanged_) SaveLeague();
+  weeksChanged_ = false;
+}
+
+void ScheduleSetup::weeksChanged(bool changed) {
+  if (changed) weeksChanged_ = true;
 }
 
 void ScheduleSetup::addWeek() {
   commit();
-  AddWeek(lg.NumWeeks + 1);
+  weeksChanged(AddWeek(lg.NumWeeks + 1));
   fill();
 }
 
@@ -202,14 +218,14 @@ void ScheduleSetup::insertPositionWeek() {
   commit();
   if (AskYesNo("Insert a position week after current week " + std::to_string(row_),
                "POSITION WEEK"))
-    InsertPositionWeek(row_);
+    weeksChanged(InsertPositionWeek(row_));
   limitRow();
 }
 
 void ScheduleSetup::dropWeek() {
   commit();
   if (AskYesNo("Drop week " + std::to_string(row_) + " from the schedule", "DROP A WEEK"))
-    DropWeek(row_);
+    weeksChanged(DropWeek(row_));
   limitRow();
 }
 
@@ -218,7 +234,10 @@ void ScheduleSetup::referenceSchedule() {
   std::string text = "Are you sure you want to replace the schedule from week " +
                      std::to_string(lg.CurrentWeek + 1) +
                      " to the end of the season with a standard reference schedule?";
-  if (AskYesNo(text, "STANDARD REFERENCE SCHEDULE")) SetUpSchedule();
+  if (AskYesNo(text, "STANDARD REFERENCE SCHEDULE")) {
+    SetUpSchedule();
+    weeksChanged(true);
+  }
   limitRow();
 }
 

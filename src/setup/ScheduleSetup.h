@@ -42,8 +42,9 @@ class ScheduleSetup {
   // Takes the editor's text into its cell by the cell rules.
   void commit();
 
-  // Buttons.
-  void save();                // 0: writes the grid's weeks and lane numbers
+  // Buttons. Adding, inserting, dropping and rebuilding act on the stored weeks at once.
+  void save();                // 0: writes the grid's weeks and lane numbers, then the league
+  void cancel();              // 1: the grid's edits are dropped; changed weeks saved the league
   void addWeek();             // 2
   void insertPositionWeek();  // 3: asks, after the selected row's week
   void dropWeek();            // 4: asks, the selected row's week
@@ -58,12 +59,14 @@ class ScheduleSetup {
   void commitLaneNumber();
   void commitSlot();
   void limitRow();
+  void weeksChanged(bool changed);
 
   std::vector<std::vector<std::string>> grid_;
   std::vector<Integer> laneNumbers_;  // index 1..2 x NumLanes
   int row_ = 0;
   int column_ = 1;
   std::string editText_;
+  bool weeksChanged_ = false;
 };
 
 }  // namespace tallmark

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "league/SportFile.h"
+#include "league/Text.h"
 #include "setup/NewLeague.h"
 #include "shell/Functs.h"
 #include "shell/UserIO.h"
@@ -67,6 +68,30 @@ std::string SportsSetup::paramToolTip(int param) {
   if (param == 2) return "0 or 1 allowed";
   if (param == 3) return "Specify whether you want results rounded up";
   return "1 to " + std::to_string(maximum(param)) + " allowed";
+}
+
+std::string SportsSetup::termLabel(int term) {
+  static const std::array<const char*, 10> kLabels = {
+      "Sport name", "Verb",         "Past tense", "Gerund", "Player",
+      "Players",    "Scoring unit", "Lane",       "Series", "Frame"};
+  return term >= 0 && term <= 9 ? kLabels[term] : "";
+}
+
+std::string SportsSetup::paramLabel(int param) const {
+  const auto& t = sports_[selected_].terms;
+  const std::string units = Trim(t[6]) + "s";
+  const std::string series = Trim(t[8]);
+  switch (param) {
+    case 0: return "Highest possible game score";
+    case 1: return "Most games in a " + Lower(series);
+    case 2: return "Decimals shown in averages";
+    case 3: return "Averages rounded up";
+    case 4: return units + " over average in a game";
+    case 5: return units + " over average in a game (second level)";
+    case 6: return "Scratch score over";
+    case 7: return series + " " + Lower(units) + " over " + Lower(series) + " average";
+    default: return "";
+  }
 }
 
 std::string SportsSetup::parametersLabel() const {

@@ -30,6 +30,10 @@ class SportsSetup {
   static Integer minimum(int param);
   static Integer maximum(int param);
   static std::string paramToolTip(int param);
+  // What term box i holds ("Sport name", "Verb" ...).
+  static std::string termLabel(int term);
+  // What parameter box i holds, in the selected sport's own words.
+  std::string paramLabel(int param) const;
   // Labels of the selected sport: its name + " Parameters" and + " Values".
   std::string parametersLabel() const;
   std::string valuesLabel() const;

@@ -170,6 +170,42 @@ TEST_F(ScheduleWindow, ButtonsAskAndActOnTheSelectedWeek) {
   EXPECT_EQ(s.cell(5, 1), std::to_string(test::TemplateSlot(8, 4, 1)));
 }
 
+// The lane numbers and the week count are kept in the configuration; what the window leaves on
+// disk must load back whole.
+TEST_F(ScheduleWindow, SavingStoresLaneNumbersAndTheWeekCount) {
+  s.addWeek();
+  s.moveTo(0, 3);
+  s.setEditText("27");
+  s.moveTo(11, 2);
+  s.setEditText("POS");
+  s.save();
+  InitLeagueData();
+  lg.ProgramPath = f.dir.path() + "prog/";
+  lg.DataPath = f.dir.path();
+  lg.FileName = "LEAGUE";
+  ASSERT_TRUE(LoadLeague());
+  EXPECT_EQ(lg.NumWeeks, 11);
+  EXPECT_EQ(lg.LaneNumber[3], 27);
+  EXPECT_EQ(lg.LaneNumber[4], 104);
+  EXPECT_EQ(f.week(11)[1], kPositionTeam);
+}
+
+TEST_F(ScheduleWindow, CancelKeepsWeeksAlreadyStoredButNotTheGridsEdits) {
+  s.moveTo(0, 1);
+  s.setEditText("44");
+  s.moveTo(7, 1);
+  s.insertPositionWeek();  // after week 7: week 8 all "POS", NumWeeks 11
+  s.cancel();
+  InitLeagueData();
+  lg.ProgramPath = f.dir.path() + "prog/";
+  lg.DataPath = f.dir.path();
+  lg.FileName = "LEAGUE";
+  ASSERT_TRUE(LoadLeague());
+  EXPECT_EQ(lg.NumWeeks, 11);
+  EXPECT_EQ(lg.LaneNumber[1], 101);
+  EXPECT_EQ(f.week(8), std::vector<int>(8, kPositionTeam));
+}
+
 TEST(ScheduleWindowOdd, DummyTeamForAnOddLeague) {
   LeagueFixture f;
   f.build(7, 2, 2, 0, 6);

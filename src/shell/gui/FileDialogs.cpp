@@ -1,0 +1,92 @@
+#include "shell/gui/FileDialogs.h"
+
+#include <QFileDialog>
+
+#include "league/LeagueData.h"
+#include "shell/gui/FormHelpers.h"
+
+namespace tallmark {
+
+namespace {
+
+QString DialogChooser(QWidget* parent, const FileRequest& r) {
+  QFileDialog dialog(parent, r.title, r.folder, r.filter);
+  dialog.setObjectName("CMDialog1");
+  dialog.setAcceptMode(r.kind == FileRequest::Save ? QFileDialog::AcceptSave
+                                                   : QFileDialog::AcceptOpen);
+  dialog.setFileMode(r.kind == FileRequest::Save ? QFileDialog::AnyFile
+                                                 : QFileDialog::ExistingFile);
+  if (!r.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
+  if (!r.presetFile.isEmpty()) dialog.selectFile(r.presetFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+FileDialogChooser& Current() {
+  static FileDialogChooser chooser = DialogChooser;
+  return chooser;
+}
+
+QString LeagueFilter() { return QStringLiteral("League Files (*.cfg *.CFG)"); }
+
+QString CurrentLeagueFile() {
+  if (!LeagueOpen()) return {};
+  return FromPath(lg.DataPath + lg.FileName + ".cfg");
+}
+
+}  // namespace
+
+QString ChooseFile(QWidget* parent, const FileRequest& request) {
+  return Current()(parent, request);
+}
+
+FileDialogChooser SetFileDialogChooser(FileDialogChooser chooser) {
+  FileDialogChooser previous = Current();
+  Current() = chooser ? std::move(chooser) : FileDialogChooser(DialogChooser);
+  return previous;
+}
+
+FileRequest NewLeagueRequest() {
+  FileRequest r;
+  r.kind = FileRequest::Save;  // a file that may not exist yet
+  r.title = QStringLiteral("Create New League Files");
+  r.folder = FromPath(lg.DataPath);
+  r.filter = LeagueFilter();
+  r.defaultSuffix = QStringLiteral("cfg");
+  r.confirmOverwrite = false;  // the program asks itself before replacing a league
+  return r;
+}
+
+FileRequest OpenLeagueRequest() {
+  FileRequest r;
+  r.kind = FileRequest::Open;
+  r.title = QStringLiteral("Open Existing League Files");
+  r.folder = FromPath(lg.DataPath);
+  r.filter = LeagueFilter();
+  r.defaultSuffix = QStringLiteral("cfg");
+  r.presetFile = CurrentLeagueFile();
+  return r;
+}
+
+FileRequest SaveLeagueAsRequest() {
+  FileRequest r;
+  r.kind = FileRequest::Save;
+  r.title = QStringLiteral("Save As");
+  r.folder = FromPath(lg.DataPath);
+  r.filter = LeagueFilter();
+  r.defaultSuffix = QStringLiteral("cfg");
+  r.presetFile = CurrentLeagueFile();
+  return r;
+}
+
+FileRequest RestoreBackupRequest() {
+  FileRequest r;
+  r.kind = FileRequest::Open;
+  r.title = QStringLiteral("Select Backup to Restore");
+  r.folder = FromPath(lg.DataPath);
+  r.filter = QStringLiteral("Backup Files (*.Z?\? *.z?\?)");
+  return r;
+}
+
+}  // namespace tallmark

@@ -1,0 +1,79 @@
+#include "shell/gui/FormHelpers.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "league/LeagueData.h"
+#include "league/Text.h"
+
+namespace tallmark {
+
+QString FromLeagueText(const std::string& text) {
+  return QString::fromStdString(Cp1252ToUtf8(text));
+}
+
+std::string ToLeagueText(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
+
+QString FromPath(const std::string& path) { return QString::fromStdString(path); }
+
+std::string ToPath(const QString& path) { return path.toStdString(); }
+
+void CenterForm(QWidget* window) {
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect area = screen->availableGeometry();
+  QSize size = window->frameGeometry().size();
+  window->move(area.left() + (area.width() - size.width()) / 2,
+               area.top() + (area.height() - size.height()) / 2);
+}
+
+void ShowToolTip(QLabel* tip, QWidget* control, const QString& text, int placement) {
+  if (lg.ToolTips != True || !tip || !control) return;
+  tip->setText(text);
+  tip->adjustSize();
+  QWidget* parent = tip->parentWidget();
+  QPoint origin = control->pos();
+  if (parent && parent->isAncestorOf(control))
+    origin = control->mapTo(parent, QPoint(0, 0));
+  else if (parent)
+    origin = parent->mapFromGlobal(control->mapToGlobal(QPoint(0, 0)));
+  int left = origin.x() + (placement == kTipBelowMiddle ? control->width() / 2 : 0);
+  int top = origin.y() + control->height();
+  tip->move(left, top);
+  tip->raise();
+  tip->setVisible(true);
+}
+
+void ShowNotAvailable(QWidget* parent, const QString& title) {
+  QDialog box(parent);
+  box.setObjectName("NotAvailable_Form");
+  box.setWindowTitle(title);
+  auto* layout = new QVBoxLayout(&box);
+  auto* text = new QLabel(
+      QStringLiteral("\"%1\" is not available in this version yet.").arg(title), &box);
+  text->setObjectName("Label1");
+  layout->addWidget(text);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+  layout->addWidget(buttons);
+  box.adjustSize();
+  CenterForm(&box);
+  box.exec();
+}
+
+QString PlainCaption(const QString& caption) {
+  QString plain;
+  for (int i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    plain += caption[i];
+  }
+  if (plain.endsWith("...")) plain.chop(3);
+  return plain;
+}
+
+}  // namespace tallmark

@@ -1,1 +1,0 @@
-// Windows of the program live in the gui folders of their subsystems.

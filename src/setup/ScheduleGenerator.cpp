@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <random>
 
+#include "league/LeagueData.h"
 #include "league/SeqFile.h"
 
 namespace tallmark {
@@ -153,6 +154,26 @@ std::vector<TemplateWeek> StandardSchedule(int teams) {
   return weeks;
 }
 
+std::vector<TemplateWeek> SeasonSchedule(int teams) {
+  const auto round = StandardSchedule(teams);
+  std::vector<TemplateWeek> weeks;
+  if (round.empty()) return weeks;
+  const int pairs = teams / 2;
+  for (int w = 0; w < kMaxWeeks; ++w) {
+    const int repeat = w / static_cast<int>(round.size());
+    const TemplateWeek& base = round[static_cast<std::size_t>(w) % round.size()];
+    TemplateWeek week(static_cast<std::size_t>(teams));
+    for (int p = 0; p < pairs; ++p) {
+      const int to = (p + repeat) % pairs;
+      const bool swap = repeat % 2 == 1;
+      week[2 * to] = base[2 * p + (swap ? 1 : 0)];
+      week[2 * to + 1] = base[2 * p + (swap ? 0 : 1)];
+    }
+    weeks.push_back(week);
+  }
+  return weeks;
+}
+
 std::string TemplateText(const std::vector<TemplateWeek>& weeks) {
   std::string text;
   for (const auto& week : weeks)
@@ -164,7 +185,7 @@ std::string ShippedScheduleFile() {
   SeqWriter out;
   out.text("STANDARD SCHEDULES: ROUND ROBIN, 4 TO 34 TEAMS").endLine();
   for (int teams = kFewestTeams; teams <= kMostTeams; teams += 2) {
-    const auto weeks = StandardSchedule(teams);
+    const auto weeks = SeasonSchedule(teams);
     out.integer(static_cast<long>(weeks.size())).text(TemplateText(weeks)).endLine();
   }
   return out.data();

@@ -28,8 +28,8 @@ class ScheduleTemplateTest : public ::testing::Test {
 TEST_F(ScheduleTemplateTest, UsedFor34TeamsButNotFor36Or7Or2) {
   lg.NumTeams = 34;
   ASSERT_TRUE(ReadScheduleTemplate());
-  EXPECT_EQ(lg.ScheduleTemplate, 33);
-  EXPECT_EQ(lg.ScheduleText.size(), 33u * 34);
+  EXPECT_EQ(lg.ScheduleTemplate, 52);  // the round robin repeated over a whole season
+  EXPECT_EQ(lg.ScheduleText.size(), 52u * 34);
   EXPECT_EQ(lg.ScheduleWeek, 4);
   EXPECT_EQ(lg.ScheduleEachWeek, False);
   for (Integer teams : {36, 7, 2, 0, -4}) {

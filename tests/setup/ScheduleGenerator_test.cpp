@@ -87,18 +87,49 @@ TEST(ScheduleGenerator, EachTeamTakesTheOddSlotAboutHalfTheTime) {
   }
 }
 
+// A season repeats the round robin: week w plays the matches of round w mod (n - 1), each
+// repetition one lane pair further on with the sides swapped every other time, so every lane pair
+// is used as evenly over the season as in one round.
+TEST(ScheduleGenerator, SeasonRepeatsTheRoundOnTheNextLanePair) {
+  for (int n = 4; n <= 34; n += 2) {
+    SCOPED_TRACE(n);
+    const auto round = StandardSchedule(n);
+    const auto season = SeasonSchedule(n);
+    ASSERT_EQ(season.size(), 52u);
+    const int pairs = n / 2;
+    for (int w = 0; w < 52; ++w) {
+      const int repeat = w / (n - 1);
+      const auto& base = round[static_cast<std::size_t>(w % (n - 1))];
+      for (int p = 0; p < pairs; ++p) {
+        const int q = (p + repeat) % pairs;
+        int a = season[w][2 * q], b = season[w][2 * q + 1];
+        if (repeat % 2) std::swap(a, b);
+        ASSERT_EQ(a, base[2 * p]);
+        ASSERT_EQ(b, base[2 * p + 1]);
+      }
+    }
+  }
+  // Four teams, week 4 (0-based 3) is round 0 moved to the other lane pair with sides swapped.
+  const auto four = SeasonSchedule(4);
+  const auto one = StandardSchedule(4);
+  EXPECT_EQ(four[3][0], one[0][3]);
+  EXPECT_EQ(four[3][1], one[0][2]);
+  EXPECT_EQ(four[3][2], one[0][1]);
+  EXPECT_EQ(four[3][3], one[0][0]);
+}
+
 TEST(ScheduleGenerator, FileHoldsEveryCountInTheWriteFormat) {
   const std::string file = ShippedScheduleFile();
   SeqReader in(file);
   in.text();
   for (int n = 4; n <= 34; n += 2) {
-    EXPECT_EQ(in.integer(), n - 1);
-    EXPECT_EQ(in.text(), TemplateText(StandardSchedule(n)));
+    EXPECT_EQ(in.integer(), 52);
+    EXPECT_EQ(in.text(), TemplateText(SeasonSchedule(n)));
   }
   EXPECT_EQ(in.error(), kErrNone);
   EXPECT_TRUE(in.atEnd());
-  // Eight teams: week count, then 7 x 8 characters in quotes, on a CRLF line.
-  std::string line8 = "7,\"" + TemplateText(StandardSchedule(8)) + "\"\r\n";
+  // Eight teams: week count, then 52 x 8 characters in quotes, on a CRLF line.
+  std::string line8 = "52,\"" + TemplateText(SeasonSchedule(8)) + "\"\r\n";
   EXPECT_NE(file.find("\r\n" + line8), std::string::npos);
   EXPECT_EQ(std::count(file.begin(), file.end(), '\n'), 17);
 }
@@ -115,11 +146,11 @@ TEST(ScheduleGenerator, ShippedFileIsTheGeneratedOneAndParses) {
     lg.NumTeams = static_cast<Integer>(n);
     lg.CurrentWeek = 2;
     ASSERT_TRUE(ReadScheduleTemplate());
-    EXPECT_EQ(lg.ScheduleTemplate, n - 1);
+    EXPECT_EQ(lg.ScheduleTemplate, 52);
     EXPECT_EQ(lg.ScheduleEachWeek, False);
     EXPECT_EQ(lg.ScheduleWeek, 2);
-    const auto weeks = StandardSchedule(n);
-    for (int w = 0; w < n - 1; ++w)
+    const auto weeks = SeasonSchedule(n);
+    for (int w = 0; w < 52; ++w)
       for (int s = 1; s <= n; ++s) ASSERT_EQ(TemplateTeam(lg.ScheduleText, n, w, s), weeks[w][s - 1]);
   }
   EXPECT_EQ(io.errorsReported(), 0);

@@ -150,14 +150,14 @@ void NewLeagueWindowsTest::parametersForEightTeams(test::ScriptedUserIO& io) {
 }
 
 void NewLeagueWindowsTest::checkSchedule() {
-  // Lane numbers 101..108; weeks 1..30 from the standard template for eight teams, each week
-  // pairing every team once; the weeks beyond the template are to be decided.
+  // Lane numbers 101..108; weeks 1..30 from the standard template for eight teams (its round
+  // robin repeated over 52 weeks), each week pairing every team once.
   for (int k = 1; k <= 8; ++k) QCOMPARE(lg.LaneNumber[k], Integer(100 + k));
   QCOMPARE(lg.NumLanes, Integer{4});
   QVERIFY(ReadScheduleTemplate());
   const std::string text = lg.ScheduleText;
   const int templateWeeks = lg.ScheduleTemplate;
-  QCOMPARE(templateWeeks, 7);  // a round robin of eight teams
+  QCOMPARE(templateWeeks, 52);
   for (int w = 1; w <= 30; ++w) {
     ReadWeekResults(w);
     std::set<int> teams;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/Json.h"
 #include "league/LeagueData.h"
 #include "league/Text.h"
 
@@ -50,22 +51,6 @@ std::vector<PlayerLine> Subs() {
   return subs;
 }
 
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 std::string JsonPlayer(const char* numberKey, const PlayerLine& p) {
   return std::string("{\"") + numberKey + "\": " + std::to_string(p.position) +

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/Json.h"
 #include "league/LeagueData.h"
 #include "league/Text.h"
 #include "shell/Functs.h"
@@ -12,22 +13,6 @@ namespace tallmark::cli {
 
 namespace {
 
-std::string JsonText(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
 
 void PrintJson(const std::vector<StandingsEntry>& rows, float leagueAverage) {
   std::printf("{\n  \"leagueAverage\": %s,\n  \"standings\": [", NumberText(leagueAverage).c_str());
@@ -36,7 +21,7 @@ void PrintJson(const std::vector<StandingsEntry>& rows, float leagueAverage) {
     std::string name = Cp1252ToUtf8(TrimRight(lg.PlayerName[r.record]));
     std::printf("%s\n    {\"position\": %d, \"team\": %d, \"name\": %s, \"won\": %s, \"lost\": %s, "
                 "\"pct\": %s, \"scratch\": %s, \"handicap\": %s}",
-                i == 0 ? "" : ",", r.position, r.team, JsonText(name).c_str(),
+                i == 0 ? "" : ",", r.position, r.team, JsonString(name).c_str(),
                 NumberText(r.won).c_str(), NumberText(r.lost).c_str(),
                 PercentText(r.won, r.lost).c_str(), NumberText(r.scratch).c_str(),
                 NumberText(r.handicap).c_str());

@@ -51,19 +51,6 @@ int CheckEntry(zip_t* za, zip_uint64_t index, Entry& entry) {
   return kErrNone;
 }
 
-int WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return ErrorFromErrno(errno);
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return kErrNone;
-}
-
 // Copies one entry's data into fd; the data must come out whole, of the size the archive
 // states and with a correct checksum.
 int CopyEntry(zip_t* za, zip_uint64_t index, zip_uint64_t size, int fd) {

@@ -60,18 +60,6 @@ int ReadWholeFile(const std::string& path, std::string& out) {
 
 namespace {
 
-int WriteAll(int fd, const char* data, std::size_t size) {
-  while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return ErrorFromErrno(errno);
-    }
-    data += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return kErrNone;
-}
 
 std::string TempNameFor(const std::string& target) {
   static std::mt19937_64 rng{std::random_device{}()};
@@ -120,6 +108,19 @@ int WriteFilesAtomic(const std::vector<FileContents>& files) {
     }
   }
   return result;
+}
+
+int WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ErrorFromErrno(errno);
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return kErrNone;
 }
 
 int WriteFileAtomic(const std::string& path, std::string_view data) {

@@ -33,6 +33,9 @@ struct FileContents {
 // (a full disk, a missing folder) leaves every old file as it was. Returns 0 or the first error.
 int WriteFilesAtomic(const std::vector<FileContents>& files);
 
+// Writes all of data to an open file descriptor. Returns 0 or an error number.
+int WriteAll(int fd, const char* data, std::size_t size);
+
 // Appends data to a file, creating it when missing. Returns 0 or an error number.
 int AppendToFile(const std::string& path, std::string_view data);
 

@@ -11,6 +11,7 @@
 #include "league/LeagueData.h"
 #include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
+#include "support/RunCli.h"
 #include "support/TempDir.h"
 
 namespace tallmark {
@@ -18,11 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using test::CliResult;
 
 class LeagueFilesCommandTest : public ::testing::Test {
  protected:
@@ -31,18 +28,7 @@ class LeagueFilesCommandTest : public ::testing::Test {
     test::BuildTestLeague(dir.path(), "LEAGUE", 3);
   }
 
-  // Runs tallmark-cli with the arguments (each quoted for the shell), no terminal attached.
-  CliResult Run(const std::vector<std::string>& args) {
-    std::string command = "TALLMARK_HOME='" + dir.file("program/") + "' '" TALLMARK_CLI "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " </dev/null >'" + out.file("out") + "' 2>'" + out.file("err") + "'";
-    CliResult r;
-    const int rc = std::system(command.c_str());
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = test::FileText(out.file("out"));
-    r.err = test::FileText(out.file("err"));
-    return r;
-  }
+  CliResult Run(const std::vector<std::string>& args) { return test::RunCli(dir.file("program/"), args); }
   std::string cfg() const { return dir.file("LEAGUE.CFG"); }
 
   test::TempDir dir;

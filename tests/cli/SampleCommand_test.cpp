@@ -7,16 +7,13 @@
 
 #include "league/LeagueData.h"
 #include "support/LeagueFixture.h"
+#include "support/RunCli.h"
 #include "support/TempDir.h"
 
 namespace tallmark {
 namespace {
 
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using test::CliResult;
 
 class SampleCommand : public ::testing::Test {
  protected:
@@ -25,14 +22,7 @@ class SampleCommand : public ::testing::Test {
     test::UseProgramFolder(program.path());
   }
 
-  CliResult Run(const std::vector<std::string>& args) {
-    std::string command = "TALLMARK_HOME='" + program.path() + "' '" TALLMARK_CLI "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " </dev/null >'" + out.file("out") + "' 2>'" + out.file("err") + "'";
-    const int rc = std::system(command.c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, test::FileText(out.file("out")),
-            test::FileText(out.file("err"))};
-  }
+  CliResult Run(const std::vector<std::string>& args) { return test::RunCli(program.path(), args); }
 
   test::TempDir program;
   test::TempDir dir;

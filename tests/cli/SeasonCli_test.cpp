@@ -14,6 +14,7 @@
 #include "league/LeagueData.h"
 #include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
+#include "support/RunCli.h"
 #include "support/TempDir.h"
 
 namespace tallmark {
@@ -21,22 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+using test::CliResult;
 
-// Whitespace outside quoted strings removed, so that JSON compares whatever its layout.
-std::string Compact(const std::string& json) {
-  std::string out;
-  bool quoted = false;
-  for (char c : json) {
-    if (c == '"') quoted = !quoted;
-    if (quoted || !std::isspace(static_cast<unsigned char>(c))) out += c;
-  }
-  return out;
-}
 
 // Four teams of two, both bowling, one substitute, six weeks; individual handicaps of 80 % of
 // 180 less the average (the new league's defaults), so the handicaps are
@@ -108,15 +95,7 @@ class SeasonCli : public ::testing::Test {
     test::UseProgramFolder(program.path());
   }
 
-  // Runs tallmark-cli with the arguments (each quoted for the shell), no terminal attached.
-  CliResult Run(const std::vector<std::string>& args) {
-    std::string command = "TALLMARK_HOME='" + program.path() + "' '" TALLMARK_CLI "'";
-    for (const std::string& a : args) command += " '" + a + "'";
-    command += " </dev/null >'" + out.file("out") + "' 2>'" + out.file("err") + "'";
-    const int rc = std::system(command.c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, test::FileText(out.file("out")),
-            test::FileText(out.file("err"))};
-  }
+  CliResult Run(const std::vector<std::string>& args) { return test::RunCli(program.path(), args); }
 
   std::string Sheet(const std::string& name, const std::string& text) {
     std::ofstream(out.file(name), std::ios::binary) << text;
@@ -174,7 +153,7 @@ TEST_F(SeasonCli, ThreeWeeksFromAnEmptyFolder) {
   // Int(3864 / 24) = 161.
   CliResult r = Run({"standings", Cfg(), "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(Compact(r.out),
+  EXPECT_EQ(test::CompactJson(r.out),
             "{\"leagueAverage\":161,\"standings\":["
             "{\"position\":1,\"team\":2,\"name\":\"Spares\",\"won\":3,\"lost\":1,"
             "\"pct\":75.00,\"scratch\":950,\"handicap\":1070},"
@@ -265,7 +244,7 @@ TEST_F(SeasonCli, NewSeasonStartsFromLastSeasonsAverages) {
 
   r = Run({"info", dir.file("NEXT.CFG"), "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
-  const std::string info = Compact(r.out);
+  const std::string info = test::CompactJson(r.out);
   EXPECT_NE(info.find("\"currentWeek\":0,\"numWeeks\":6,"), std::string::npos) << r.out;
   EXPECT_NE(info.find("{\"number\":1,\"name\":\"Strikers\",\"players\":["
                       "{\"position\":1,\"index\":1,\"name\":\"Ann Lee\"}"),

@@ -107,4 +107,16 @@ bool SwitchStats(int oldSession, int newSession) {
   return written && read;
 }
 
+bool WriteStatsRowAllSessions(int player) {
+  if (!LeagueOpen() || player < 0 || player >= kMaxPlayerRecords) return true;
+  unsigned char row[kStoredStatColumns * kStatRecordLength] = {};
+  for (int c = 0; c < kStoredStatColumns; ++c)
+    PutSingle(&row[c * kStatRecordLength], lg.PlayerStat[player][c]);
+  RecordFile file(StatsPath(), kStatRecordLength);
+  ErrorTrap trap;
+  for (int s = 1; s <= kMaxSessions; ++s)
+    trap.set(file.writeRange(SessionBase(s) + player * kStoredStatColumns, kStoredStatColumns, row));
+  return trap.report();
+}
+
 }  // namespace tallmark

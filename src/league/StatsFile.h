@@ -14,6 +14,10 @@ int StoredStatRecords();
 
 bool ReadStats(int session);
 bool WriteStats(int session);
+// Writes the statistics in memory of one player record into every session's section, leaving
+// the other records as they are (a new record starts alike in every session).
+bool WriteStatsRowAllSessions(int player);
+
 // Writes section oldSession, reads section newSession, sets CurrentSession = newSession.
 bool SwitchStats(int oldSession, int newSession);
 

@@ -5,6 +5,7 @@
 
 #include "league/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/StatsFile.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "shell/UserIO.h"
@@ -12,9 +13,6 @@
 namespace tallmark {
 
 namespace {
-
-constexpr int kStatColumnsStored = 28;
-constexpr std::int64_t kStatRecordsPerSession = 58800;
 
 std::string NumberWithBlank(int n) { return " " + std::to_string(n); }
 
@@ -84,7 +82,7 @@ int NewPlayerRecord(const std::string& name, const std::string& phone, int posit
   lg.RecalcGames[index] = lg.GamesForNewAverage;
   PlaceRecord(index, position, team);
   FreshStatistics(index, category, startAverage);
-  WriteStatRowAllSessions(index);
+  WriteStatsRowAllSessions(index);
   if (position == 0 || team == 0) return index;
   BlankScoreRecord(index);
   WriteFutureScores(team, position, index);
@@ -111,19 +109,6 @@ void WriteFutureScores(int team, int position, int player) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w)
     WriteScore(w, team, position, static_cast<Integer>(player));
-}
-
-bool WriteStatRowAllSessions(int index) {
-  if (!LeagueOpen() || index < 0 || index >= kMaxPlayerRecords) return true;
-  std::array<unsigned char, kStatColumnsStored * 4> buf{};
-  for (int c = 0; c < kStatColumnsStored; ++c) PutSingle(&buf[c * 4], lg.PlayerStat[index][c]);
-  RecordFile file(FindFileNoCase(LeagueBasePath() + ".STT"), 4);
-  ErrorTrap trap;
-  for (int s = 1; s <= kMaxSessions; ++s) {
-    std::int64_t first = (s - 1) * kStatRecordsPerSession + 1 + std::int64_t{index} * 28;
-    trap.set(file.writeRange(first, kStatColumnsStored, buf.data()));
-  }
-  return trap.report();
 }
 
 }  // namespace tallmark

@@ -49,8 +49,5 @@ bool HasScoreRecords(int team, int position);
 // CurrentWeek + 1 to 52, when the place has score records.
 void WriteFutureScores(int team, int position, int player);
 
-// Writes the statistics row of one record (columns 0..27 from PlayerStat) into every session of
-// the statistics file, leaving the other records' rows as they are.
-bool WriteStatRowAllSessions(int index);
 
 }  // namespace tallmark

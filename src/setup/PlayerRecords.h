@@ -49,5 +49,4 @@ bool HasScoreRecords(int team, int position);
 // CurrentWeek + 1 to 52, when the place has score records.
 void WriteFutureScores(int team, int position, int player);
 
-
 }  // namespace tallmark

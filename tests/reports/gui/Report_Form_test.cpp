@@ -14,11 +14,11 @@
 #include "league/LeagueData.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportTypes.h"
 #include "reports/StandingSheet.h"
 #include "reports/SheetLeague.h"
 #include "reports/gui/QtPageDevices.h"
 #include "reports/gui/Report_Form.h"
-#include "reports/ReportTypes.h"
 #include "support/ScriptedUserIO.h"
 #include "support/TempDir.h"
 

@@ -6,6 +6,7 @@
 #include "league/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
+#include "reports/ReportCommon.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
 #include "shell/Functs.h"
@@ -49,7 +50,7 @@ class LeagueOptions {
 
 bool LeagueOptions::line(const std::string& text) {
   PageTop(e_, "LEAGUE SETUP DATA AND SCORING OPTIONS -- Page" + IntText(e_.pageNumber()),
-          WeekLineText(), kOptionsWidth);
+          WeekLine(), kOptionsWidth);
   if (text.empty())
     e_.BlankLines(1);
   else

@@ -11,12 +11,6 @@
 
 namespace tallmark::reports {
 
-std::string WeekLineText() {
-  return "WEEK" + IntText(lg.CurrentWeek) + " OF" + IntText(lg.NumWeeks) + " -- SESSION" +
-         IntText(lg.CurrentSession) + " OF" + IntText(lg.NumSessions) + " -- " +
-         WeekDateText(lg.CurrentWeek);
-}
-
 bool PageTop(ReportEngine& engine, const std::string& title, const std::string& weekLine,
              int width) {
   if (engine.lineCount() != 1) return false;

@@ -1,5 +1,5 @@
 // Pieces shared by the page headers and lines of the other reports: the standard top of a page,
-// the week line, money in the currency format, and the players of a team or of the substitutes.
+// money in the currency format, and the players of a team or of the substitutes.
 #pragma once
 
 #include <string>
@@ -8,9 +8,6 @@
 #include "reports/ReportEngine.h"
 
 namespace tallmark::reports {
-
-// "WEEK n OF m -- SESSION s OF t -- " and the current week's date.
-std::string WeekLineText();
 
 // The standard top of a page, only when the line count is 1: the base font, 3 blank lines when
 // printing, the title line (after the margin), a blank line, the week line and another blank

@@ -7,6 +7,7 @@
 #include "league/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
+#include "reports/ReportCommon.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
 
@@ -20,10 +21,7 @@ constexpr int kRankingsWidth = 65;
 // current week for the session in progress.
 int LastWeekOfSession(int session) {
   int last = lg.CurrentWeek;
-  if (session >= 1 && session < lg.NumSessions && session < kMaxSessions) {
-    const int next = std::abs(lg.SplitWeek[session]);
-    if (next >= 1 && next <= kMaxWeeks) last = std::min(last, next - 1);
-  }
+  if (session < lg.NumSessions) last = std::min(last, SessionStartWeek(session + 1) - 1);
   return std::max(last, 0);
 }
 
@@ -47,8 +45,7 @@ bool Rankings::header(const std::string& text) {
     e_.PrintLine(m + "FOR SESSION" + IntText(session_) + " WITH WEEK" +
                  IntText(LastWeekOfSession(session_)) + " OF" + IntText(lg.NumWeeks) +
                  " COMPLETED");
-    // The first session starts the season: only a later session's start can reset them.
-    if (session_ >= 2 && lg.SplitWeek[session_ - 1] < 0)
+    if (StatsResetAtStart(session_))
       e_.PrintLine(m + "Statistics Reset with the Start of this Session");
     e_.BlankLines(1);
     e_.PrintLine(m + "RANK  NAME                GAMES STATISTIC");

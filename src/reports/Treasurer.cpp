@@ -6,6 +6,7 @@
 #include "league/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
+#include "reports/ReportCommon.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
 #include "shell/Functs.h"
@@ -25,7 +26,7 @@ int FeesStatistic() {
 
 void Top(ReportEngine& e) {
   if (PageTop(e, TrimRight(lg.LeagueName) + " -- FEES COLLECTED -- PAGE" + IntText(e.pageNumber()),
-              WeekLineText(), kTreasurerWidth)) {
+              WeekLine(), kTreasurerWidth)) {
     const std::string& m = e.marginSpaces();
     e.PrintLine(m + " #  TEAM                  #  " + Fixed(Upper(lg.SportTerm[4]), 20) +
                 "      PAID");

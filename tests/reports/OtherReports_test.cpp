@@ -1,14 +1,10 @@
 // The rankings, league options, special awards, rosters, schedule and treasurer's reports as the
-// file destination writes them, compared byte for byte with files checked by hand
-// (tests/data/reports; TALLMARK_UPDATE_GOLDEN=1 rewrites them), on the sample league and on a
-// league that uses every option.
+// file destination writes them, compared with files checked by hand (ReportGolden.h), on the
+// sample league and on a league that uses every option.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
-#include "league/FileSystem.h"
-#include "league/StatsFile.h"
 #include "league/Text.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/OtherReports.h"
@@ -18,6 +14,7 @@
 #include "support/ScriptedUserIO.h"
 #include "support/TempDir.h"
 #include "OptionsLeague.h"
+#include "ReportGolden.h"
 
 using namespace tallmark;
 using namespace tallmark::reports;
@@ -31,17 +28,6 @@ std::string FileText(const Builder& build) {
   ReportEngine engine(device, Destination::File, true);
   RunPasses(engine, device, 1, build);
   return engine.fileText();
-}
-
-void ExpectGolden(const std::string& name, const std::string& text) {
-  const std::string path = std::string(TALLMARK_TEST_DATA_DIR) + "/reports/" + name + ".txt";
-  if (std::getenv("TALLMARK_UPDATE_GOLDEN")) {
-    ASSERT_EQ(WriteFileAtomic(path, text), 0);
-    return;
-  }
-  std::string golden;
-  ASSERT_EQ(ReadWholeFile(path, golden), 0) << path;
-  EXPECT_EQ(text, golden) << name;
 }
 
 std::vector<int> AllTeamsAndSubs() {
@@ -79,7 +65,7 @@ TEST(OtherReports, SampleLeague) {
   test::UseProgramFolder(program.path());
   ASSERT_EQ(BuildSampleLeague(dir.path()).result, SampleBuild::Built);
   for (const auto& [name, build] : SixReports({kHighScratchGame, kCurrentAverage}, {1}, {4}))
-    ExpectGolden("sample-" + name, FileText(build));
+    test::ExpectGoldenLines("sample-" + name, FileText(build));
   EXPECT_EQ(io.errorsReported(), 0);
 }
 
@@ -94,21 +80,11 @@ TEST_F(OptionsLeagueTest, EveryReport) {
   const auto lanes = lg.LaneTeam;
   for (const auto& [name, build] :
        SixReports({kCurrentAverage, kFirstExtraStat}, {1, 2}, {2, 3, 4}))
-    ExpectGolden("options-" + name, FileText(build));
+    test::ExpectGoldenLines("options-" + name, FileText(build));
   // Nothing of another week or session stays in memory.
   EXPECT_EQ(lg.LaneTeam, lanes);
   EXPECT_EQ(lg.PlayerStat[3][kCurrentAverage], 165);
   EXPECT_EQ(io.errorsReported(), 0);
-}
-
-// Lines of a file text, without their CR LF.
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
-    end = text.find("\r\n", start);
-    lines.push_back(TrimRight(text.substr(start, end - start)));
-  }
-  return lines;
 }
 
 TEST_F(OptionsLeagueTest, RankingsLeaveTheVacancyOut) {
@@ -116,7 +92,7 @@ TEST_F(OptionsLeagueTest, RankingsLeaveTheVacancyOut) {
       FileText([](ReportEngine& e) { BuildRankings(e, {kCurrentAverage}, {2}); });
   EXPECT_EQ(text.find("*VACANCY"), std::string::npos);
   // Class A holds the averages above 160 of both groups; ranks count without the vacancy.
-  const std::vector<std::string> lines = LinesOf(text);
+  const std::vector<std::string> lines = test::TextLines(text);
   for (const char* ranked : {"   1 Cal Fox                 12     180.0",
                              "   2 Fred Lamb               12     172.0"})
     EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(10, ' ') + ranked), lines.end());
@@ -129,7 +105,7 @@ TEST_F(OptionsLeagueTest, TreasurerTotalIsTheColumnSum) {
   const std::string text =
       FileText([](ReportEngine& e) { BuildTreasurer(e, AllTeamsAndSubs()); });
   long long column = 0, total = -1;
-  for (const std::string& line : LinesOf(text)) {
+  for (const std::string& line : test::TextLines(text)) {
     const std::size_t dollar = line.rfind('$');
     if (dollar == std::string::npos) continue;
     std::string amount = line.substr(dollar + 1);
@@ -155,7 +131,7 @@ TEST_F(OptionsLeagueTest, TreasurerWithoutFeesSaysSo) {
 
 TEST_F(OptionsLeagueTest, RostersNameEachTeamOnItsFirstLineOnly) {
   const std::string text = FileText([](ReportEngine& e) { BuildTeamRosters(e, {2, 0}); });
-  const std::vector<std::string> lines = LinesOf(text);
+  const std::vector<std::string> lines = test::TextLines(text);
   auto at = std::find_if(lines.begin(), lines.end(),
                          [&](const std::string& l) { return l.find("Cal Fox") != std::string::npos; });
   ASSERT_NE(at + 1, lines.end());

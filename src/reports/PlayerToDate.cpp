@@ -56,8 +56,10 @@ bool PlayerToDate::header(const std::string& text) {
     const std::string name = IsVacancyName(lg.PlayerName[player_])
                                  ? std::string("*VACANCY")
                                  : TrimRight(lg.PlayerName[player_]);
-    e_.PrintLine(m + "PAGE" + IntText(e_.pageNumber()) + " -- RECORD TO DATE FOR " + name +
-                 " -- LEAGUE: " + lg.LeagueName + " -- SESSION" + IntText(ToDateSession()) +
+    // The league and session go on a line of their own: with long names one line would run
+    // past the page.
+    e_.PrintLine(m + "PAGE" + IntText(e_.pageNumber()) + " -- RECORD TO DATE FOR " + name);
+    e_.PrintLine(m + "LEAGUE: " + lg.LeagueName + " -- SESSION" + IntText(ToDateSession()) +
                  " OF" + IntText(lg.NumSessions));
     e_.PrintLine(m + "# = STATISTICS RESET THIS WEEK -- * = UNEARNED GAME");
     e_.BlankLines(1);

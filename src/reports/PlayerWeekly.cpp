@@ -39,7 +39,8 @@ bool PlayerWeekly::header(const std::string& text) {
     e_.PrintLine(m + "LEAGUE: " + lg.LeagueName);
     if (!name_.empty()) e_.PrintLine(m + name_);
     e_.BlankLines(1);
-    e_.SetReportWidth(c_.extraStats ? 100 : 54);
+    // The column titles are 69 characters wide: a narrower page would cut off the notes.
+    e_.SetReportWidth(c_.extraStats ? 100 : 70);
   }
   if (!text.empty()) e_.PrintLine(text);
   return e_.aborted();

@@ -41,9 +41,11 @@ bool TeamToDate::header(const std::string& text) {
     e_.ResetReportFont();
     if (e_.printing()) e_.BlankLines(3);
     const std::string& m = e_.marginText();
+    // The league goes on the session's line: with long names one line would run past the page.
     e_.PrintLine(m + "PAGE" + IntText(e_.pageNumber()) + " -- RECORD TO DATE FOR " +
-                 TrimRight(TeamName(team_)) + " -- LEAGUE: " + lg.LeagueName);
-    e_.PrintLine(m + " -- SESSION:" + IntText(ToDateSession()) + " OF" + IntText(lg.NumSessions));
+                 TrimRight(TeamName(team_)));
+    e_.PrintLine(m + "LEAGUE: " + lg.LeagueName + " -- SESSION:" + IntText(ToDateSession()) +
+                 " OF" + IntText(lg.NumSessions));
     e_.PrintLine(m + "# = STATS RESET THIS WEEK; * = UNEARNED GAMES; $ = UNEARNED " +
                  Upper(lg.SportTerm[6]) + "S");
     e_.BlankLines(1);

@@ -23,6 +23,7 @@ using namespace tallmark::reports;
 namespace {
 
 using test::ExpectGoldenLines;
+using L = SelectionList;
 
 // The choices with each list the type shows parsed from text (by list, "all" when not given).
 ReportChoices Choose(int type, std::vector<std::pair<SelectionList, std::string>> lists = {}) {
@@ -32,10 +33,10 @@ ReportChoices Choose(int type, std::vector<std::pair<SelectionList, std::string>
     std::string text = "all", problem;
     for (const auto& [l, t] : lists)
       if (l == list) text = t;
-    std::vector<int>* values = list == SelectionList::Teams      ? &c.teams
-                               : list == SelectionList::Weeks    ? &c.weeks
-                               : list == SelectionList::Players  ? &c.players
-                               : list == SelectionList::Sessions ? &c.sessions
+    std::vector<int>* values = list == L::Teams      ? &c.teams
+                               : list == L::Weeks    ? &c.weeks
+                               : list == L::Players  ? &c.players
+                               : list == L::Sessions ? &c.sessions
                                                                  : &c.categories;
     EXPECT_TRUE(ParseSelection(list, type, text, *values, problem)) << problem;
   }
@@ -81,12 +82,12 @@ TEST_F(SampleReports, EveryReportMatchesItsGolden) {
   ExpectGoldenLines("sample-averages", test::ReportText(13, subs));
   ExpectGoldenLines("sample-summary", test::ReportText(3, Choose(3)));
   ExpectGoldenLines("sample-team-weekly",
-                    test::ReportText(4, Choose(4, {{SelectionList::Teams, "1"},
-                                                   {SelectionList::Weeks, "4"}})));
-  ExpectGoldenLines("sample-player-weekly", test::ReportText(11, Choose(11, {{SelectionList::Weeks, "4"}})));
-  ExpectGoldenLines("sample-team-to-date", test::ReportText(5, Choose(5, {{SelectionList::Teams, "1-2"}})));
+                    test::ReportText(4, Choose(4, {{L::Teams, "1"},
+                                                   {L::Weeks, "4"}})));
+  ExpectGoldenLines("sample-player-weekly", test::ReportText(11, Choose(11, {{L::Weeks, "4"}})));
+  ExpectGoldenLines("sample-team-to-date", test::ReportText(5, Choose(5, {{L::Teams, "1-2"}})));
   ExpectGoldenLines("sample-player-to-date",
-                    test::ReportText(12, Choose(12, {{SelectionList::Players, "2,3"}})));
+                    test::ReportText(12, Choose(12, {{L::Players, "2,3"}})));
   EXPECT_EQ(io.errorsReported(), 0);
 }
 
@@ -107,15 +108,15 @@ TEST_F(ResultsReports, EveryReportMatchesItsGolden) {
   summary.extraStats = true;
   summary.namesOnRight = true;
   ExpectGoldenLines("results-summary", test::ReportText(3, summary));
-  ReportChoices weekly = Choose(4, {{SelectionList::Teams, "1,4"}, {SelectionList::Weeks, "1-2"}});
+  ReportChoices weekly = Choose(4, {{L::Teams, "1,4"}, {L::Weeks, "1-2"}});
   weekly.extraStats = true;
   ExpectGoldenLines("results-team-weekly", test::ReportText(4, weekly));
-  ReportChoices players = Choose(11, {{SelectionList::Weeks, "3"}});
+  ReportChoices players = Choose(11, {{L::Weeks, "3"}});
   players.extraStats = true;
   ExpectGoldenLines("results-player-weekly", test::ReportText(11, players));
   ExpectGoldenLines("results-team-to-date", test::ReportText(5, Choose(5)));
   ExpectGoldenLines("results-player-to-date",
-                    test::ReportText(12, Choose(12, {{SelectionList::Players, "PLAYER 1-1, sub 2"}})));
+                    test::ReportText(12, Choose(12, {{L::Players, "PLAYER 1-1, sub 2"}})));
   EXPECT_EQ(io.errorsReported(), 0);
 }
 
@@ -147,7 +148,7 @@ TEST_F(ResultsReports, SummaryPrintsEachSessionAndRestoresTheCurrentOne) {
 }
 
 TEST_F(ResultsReports, NamesOnTheLeftShiftEveryColumnByTwenty) {
-  ReportChoices c = Choose(3, {{SelectionList::Sessions, "2"}});
+  ReportChoices c = Choose(3, {{L::Sessions, "2"}});
   c.namesOnRight = true;
   const std::string right = LineWith(test::ReportText(3, c, false), "PLAYER 2-3");
   c.namesOnRight = false;
@@ -160,7 +161,7 @@ TEST_F(ResultsReports, NamesOnTheLeftShiftEveryColumnByTwenty) {
 
 TEST_F(ResultsReports, ForfeitedWeekPrintsOnlyItsHeader) {
   const std::string text =
-      test::ReportText(4, Choose(4, {{SelectionList::Teams, "4"}, {SelectionList::Weeks, "2"}}));
+      test::ReportText(4, Choose(4, {{L::Teams, "4"}, {L::Weeks, "2"}}));
   EXPECT_EQ(Count(text, "THIS WEEK WAS FORFEITED"), 1);
   EXPECT_EQ(text.find("GAME "), std::string::npos);
   EXPECT_EQ(text.find("SUM"), std::string::npos);
@@ -168,7 +169,7 @@ TEST_F(ResultsReports, ForfeitedWeekPrintsOnlyItsHeader) {
 
 TEST_F(ResultsReports, EveryBlockOnItsOwnPage) {
   const std::string text =
-      test::ReportText(4, Choose(4, {{SelectionList::Teams, "1,2"}, {SelectionList::Weeks, "1-3"}}));
+      test::ReportText(4, Choose(4, {{L::Teams, "1,2"}, {L::Weeks, "1-3"}}));
   EXPECT_EQ(Count(text, "\x0c\r\n"), 6);
   EXPECT_NE(text.find("P. 6 "), std::string::npos);
   EXPECT_EQ(text.find("P. 7 "), std::string::npos);
@@ -177,14 +178,14 @@ TEST_F(ResultsReports, EveryBlockOnItsOwnPage) {
 
 TEST_F(ResultsReports, AbsentAndSubstitutesAreNoted) {
   const std::string week4 =
-      test::ReportText(4, Choose(4, {{SelectionList::Teams, "1"}, {SelectionList::Weeks, "4"}}), false);
+      test::ReportText(4, Choose(4, {{L::Teams, "1"}, {L::Weeks, "4"}}), false);
   EXPECT_EQ(LineWith(week4, "PLAYER 1-1").substr(41, 6), "ABSENT");
   const std::string team =
-      test::ReportText(4, Choose(4, {{SelectionList::Teams, "1,2"}, {SelectionList::Weeks, "1"}}), false);
+      test::ReportText(4, Choose(4, {{L::Teams, "1,2"}, {L::Weeks, "1"}}), false);
   EXPECT_EQ(LineWith(team, "SUB 1").substr(41, 10), "SUBSTITUTE");
   EXPECT_EQ(LineWith(team, "PLAYER 1-3").substr(52, 10), "INCOMPLETE");
   const std::string toDate =
-      test::ReportText(12, Choose(12, {{SelectionList::Players, "2"}}));
+      test::ReportText(12, Choose(12, {{L::Players, "2"}}));
   EXPECT_NE(LineWith(toDate, " 4 ").find("ABSENT"), std::string::npos);
 }
 
@@ -193,7 +194,7 @@ TEST_F(ResultsReports, UnreadableWeekIsNamedAndSkipped) {
   const std::string scores = lg.DataPath + lg.FileName + ".scr";
   std::filesystem::remove(scores);
   std::filesystem::create_directory(scores);
-  const std::string text = test::ReportText(5, Choose(5, {{SelectionList::Teams, "1"}}));
+  const std::string text = test::ReportText(5, Choose(5, {{L::Teams, "1"}}));
   EXPECT_NE(text.find(" 3 SKIPPED: THE WEEK'S RESULTS COULD NOT BE READ"), std::string::npos);
   EXPECT_EQ(text.find("TEAM 2  "), std::string::npos);
 }
@@ -201,12 +202,12 @@ TEST_F(ResultsReports, UnreadableWeekIsNamedAndSkipped) {
 TEST_F(ResultsReports, SelectionsAreParsedOrRefused) {
   struct Case { SelectionList list; const char* text; std::vector<int> values; };
   const Case good[] = {
-      {SelectionList::Weeks, "all", {1, 2, 3, 4}},
-      {SelectionList::Weeks, "4, 1-2,2", {1, 2, 4}},
-      {SelectionList::Teams, "3,1", {1, 3}},
-      {SelectionList::Players, "player 1-2,6", {3, 6}},
-      {SelectionList::Sessions, "2", {2}},
-      {SelectionList::Awards, "1,19", {0, kFirstExtraStat}},
+      {L::Weeks, "all", {1, 2, 3, 4}},
+      {L::Weeks, "4, 1-2,2", {1, 2, 4}},
+      {L::Teams, "3,1", {1, 3}},
+      {L::Players, "player 1-2,6", {3, 6}},
+      {L::Sessions, "2", {2}},
+      {L::Awards, "1,19", {0, kFirstExtraStat}},
   };
   for (const Case& c : good) {
     std::vector<int> values;
@@ -215,9 +216,9 @@ TEST_F(ResultsReports, SelectionsAreParsedOrRefused) {
     EXPECT_EQ(values, c.values) << c.text;
   }
   const std::pair<SelectionList, const char*> bad[] = {
-      {SelectionList::Weeks, "5"},  {SelectionList::Weeks, "3-1"}, {SelectionList::Teams, "60"},
-      {SelectionList::Teams, "0"},  {SelectionList::Weeks, "1,"},  {SelectionList::Players, "NOBODY"},
-      {SelectionList::Sessions, "3"}, {SelectionList::Awards, "21"}};
+      {L::Weeks, "5"},  {L::Weeks, "3-1"}, {L::Teams, "60"},
+      {L::Teams, "0"},  {L::Weeks, "1,"},  {L::Players, "NOBODY"},
+      {L::Sessions, "3"}, {L::Awards, "21"}};
   for (const auto& [list, text] : bad) {
     std::vector<int> values;
     std::string problem;

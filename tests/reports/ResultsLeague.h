@@ -31,6 +31,7 @@ inline void ChangeScore(int week, int team, int position, int player, Integer ki
 }
 
 inline void BuildResultsLeague(const std::string& folder) {
+  InitLeagueData();
   BuildTestLeague(folder, "RESULTS", 4);
   lg.NumExtraStats = 2;
   lg.ExtraStatAbbrev[0] = Fixed("STRK", 5);

@@ -185,9 +185,8 @@ const CommandRegistration kReport(
      "  rosters         team rosters                         --teams LIST, [--subs]\n"
      "  schedule        the season's schedule\n"
      "  treasurer       treasurer's report                   --teams LIST, [--subs]\n"
-     "Types not built yet are refused. A selection naming a week, team, player, session or\n"
-     "category that does not exist, or an option the report does not take, is refused with\n"
-     "status 2. --extra-stats is ignored when the league tracks no extra statistics.\n"});
+     "A selection naming a week, team, player, session or category that does not exist, or an\n"
+     "option the report does not take, is refused with status 2. --extra-stats is ignored when the league tracks no extra statistics.\n"});
 
 }  // namespace
 

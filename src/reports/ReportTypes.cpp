@@ -2,6 +2,7 @@
 
 #include "league/LeagueData.h"
 #include "reports/AveragesList.h"
+#include "reports/OtherReports.h"
 #include "reports/PlayerToDate.h"
 #include "reports/PlayerWeekly.h"
 #include "reports/StandingSheet.h"
@@ -18,6 +19,19 @@ using L = SelectionList;
 void NormalSheet(ReportEngine& e, const ReportChoices& c) { BuildStandingSheet(e, false, c.extraStats); }
 void CondensedSheet(ReportEngine& e, const ReportChoices&) { BuildStandingSheet(e, true, false); }
 
+// The chosen teams, then the substitutes (team 0) when their entry is chosen.
+std::vector<int> TeamsAndSubs(const ReportChoices& c) {
+  std::vector<int> teams = c.teams;
+  if (c.substitutes) teams.push_back(0);
+  return teams;
+}
+void Rankings(ReportEngine& e, const ReportChoices& c) { BuildRankings(e, c.categories, c.sessions); }
+void Options(ReportEngine& e, const ReportChoices&) { BuildLeagueOptions(e); }
+void Awards(ReportEngine& e, const ReportChoices& c) { BuildSpecialAwards(e, c.weeks, c.players); }
+void Rosters(ReportEngine& e, const ReportChoices& c) { BuildTeamRosters(e, TeamsAndSubs(c)); }
+void Schedule(ReportEngine& e, const ReportChoices&) { BuildSeasonSchedule(e); }
+void Treasurer(ReportEngine& e, const ReportChoices& c) { BuildTreasurer(e, TeamsAndSubs(c)); }
+
 // One row per report type; each row stands on its own lines so that rows can be filled in
 // independently.
 const std::vector<ReportType>& Table() {
@@ -33,15 +47,15 @@ const std::vector<ReportType>& Table() {
       // Team results to date (players: type 12)
       {5, "team-to-date", {L::Teams}, kAskTeamsOrPlayers, BuildTeamToDate},
       // Statistic rankings
-      {6, "rankings", {L::Awards, L::Sessions}, 0, nullptr},
+      {6, "rankings", {L::Awards, L::Sessions}, 0, Rankings},
       // League setup options
-      {7, "options", {}, 0, nullptr},
+      {7, "options", {}, 0, Options},
       // Special individual awards
-      {8, "awards", {L::Weeks, L::Players}, 0, nullptr},
+      {8, "awards", {L::Weeks, L::Players}, 0, Awards},
       // Team rosters
-      {9, "rosters", {L::Teams}, 0, nullptr},
+      {9, "rosters", {L::Teams}, 0, Rosters},
       // Season schedule
-      {10, "schedule", {}, 0, nullptr},
+      {10, "schedule", {}, 0, Schedule},
       // Player weekly results
       {11, "player-weekly", {L::Weeks}, kAskExtraStats, BuildPlayerWeekly},
       // Player results to date
@@ -49,7 +63,7 @@ const std::vector<ReportType>& Table() {
       // Averages list
       {13, "averages", {}, kAskWhoseAverages, BuildAveragesList},
       // Treasurer's report
-      {14, "treasurer", {L::Teams}, 0, nullptr},
+      {14, "treasurer", {L::Teams}, 0, Treasurer},
       //
   };
   return table;

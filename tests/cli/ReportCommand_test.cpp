@@ -55,4 +55,54 @@ TEST(ReportCommand, SelectionsOfAnOpenLeague) {
   test::ExpectGoldenLines("results-team-weekly", test::FileText(dir.file("weekly.txt")));
 }
 
+// The other reports through the command line print what the window's file destination prints
+// for the same selections.
+TEST(ReportCommand, OtherReportsMatchTheWindowsText) {
+  using namespace tallmark;
+  using reports::SelectionList;
+  test::TempDir dir;
+  test::ScriptedUserIO io;
+  test::BuildResultsLeague(dir.path());
+  const std::string home = dir.path() + "program/", cfg = dir.file("RESULTS.CFG");
+  // The league as the command line finds it on disk.
+  InitLeagueData();
+  lg.ProgramPath = home;
+  lg.DataPath = dir.path();
+  lg.FileName = "RESULTS";
+  ASSERT_TRUE(LoadLeague());
+  struct Case {
+    const char* name;
+    int type;
+    std::vector<std::pair<SelectionList, const char*>> lists;
+  };
+  const Case cases[] = {{"rankings", 6, {{SelectionList::Awards, "12"}, {SelectionList::Sessions, "1-2"}}},
+                        {"options", 7, {}},
+                        {"awards", 8, {{SelectionList::Weeks, "1-4"}, {SelectionList::Players, "all"}}},
+                        {"rosters", 9, {{SelectionList::Teams, "2,4"}}},
+                        {"schedule", 10, {}},
+                        {"treasurer", 14, {{SelectionList::Teams, "all"}}}};
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"report", cfg, c.name, "-o", dir.file("out.txt")};
+    reports::ReportChoices choices;
+    for (const auto& [list, text] : c.lists) {
+      const bool teams = list == SelectionList::Teams;
+      args.insert(args.end(), {teams ? "--teams" : list == SelectionList::Awards ? "--categories"
+                               : list == SelectionList::Sessions ? "--sessions"
+                               : list == SelectionList::Weeks ? "--weeks" : "--players", text});
+      std::vector<int>& values = teams ? choices.teams : list == SelectionList::Awards ? choices.categories
+                                 : list == SelectionList::Sessions ? choices.sessions
+                                 : list == SelectionList::Weeks ? choices.weeks : choices.players;
+      std::string problem;
+      ASSERT_TRUE(reports::ParseSelection(list, c.type, text, values, problem)) << problem;
+      if (teams) {
+        args.push_back("--subs");
+        choices.substitutes = true;
+      }
+    }
+    const test::CliResult r = test::RunCli(home, args);
+    ASSERT_EQ(r.status, 0) << c.name << r.err;
+    EXPECT_EQ(test::FileText(dir.file("out.txt")), test::ReportText(c.type, choices)) << c.name;
+  }
+}
+
 }  // namespace

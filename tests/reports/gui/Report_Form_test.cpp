@@ -14,8 +14,10 @@
 #include "league/LeagueData.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/ReportEngine.h"
+#include "reports/OtherReports.h"
 #include "reports/ReportTypes.h"
 #include "reports/StandingSheet.h"
+#include "reports/OptionsLeague.h"
 #include "reports/SheetLeague.h"
 #include "reports/gui/QtPageDevices.h"
 #include "reports/gui/Report_Form.h"
@@ -225,6 +227,33 @@ class ReportFormTest : public QObject {
     QVERIFY(written == engine.fileText());
     QCOMPARE(QString::fromStdString(io.shown.back().text),
              QString("The printing to the file name you selected is done."));
+  }
+
+  // The treasurer's report from the panel: the substitutes' entry heads the teams list.
+  void treasurerFromTheTeamsList() {
+    test::ScriptedUserIO io;
+    test::BuildOptionsLeague(dir->path());
+    lg.ReportNumber = 14;
+    lg.PrintToPrinter = True;
+    lg.PrintToFile = True;
+    const std::string path = dir->file("fees.txt");
+    Report_Form form;
+    form.chooseFileName = [&] { return QString::fromStdString(path); };
+    form.show();
+    QTRY_VERIFY(form.List1[0]->count() == 5);
+    QCOMPARE(form.List1[0]->item(0)->text(), QString("SUBSTITUTE BOWLERS"));
+    form.List1[0]->item(0)->setSelected(true);
+    form.List1[0]->item(2)->setSelected(true);
+    if (qEnvironmentVariableIsSet("TALLMARK_SHOT")) form.grab().save(qgetenv("TALLMARK_SHOT"));
+    form.Command1[0]->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
+    std::string written;
+    QCOMPARE(ReadWholeFile(path, written), 0);
+    FixedPageDevice device;
+    ReportEngine engine(device, Destination::File, true);
+    RunPasses(engine, device, 1, [](ReportEngine& e) { BuildTreasurer(e, {2, 0}); });
+    QVERIFY(written == engine.fileText());
+    QVERIFY(written.find("Ivy Sub") != std::string::npos);
   }
 };
 

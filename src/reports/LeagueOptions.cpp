@@ -3,13 +3,13 @@
 #include <cstdlib>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportCommon.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark::reports {
 

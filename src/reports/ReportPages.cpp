@@ -4,10 +4,9 @@
 #include <cmath>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
 
 namespace tallmark::reports {
 

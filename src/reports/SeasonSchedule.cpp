@@ -4,13 +4,12 @@
 #include <algorithm>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
 
 namespace tallmark::reports {
 

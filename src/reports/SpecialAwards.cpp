@@ -4,12 +4,12 @@
 
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
+#include "league/LeagueLookups.h"
 
 namespace tallmark::reports {
 

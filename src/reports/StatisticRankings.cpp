@@ -4,7 +4,7 @@
 
 #include "league/LeagueData.h"
 #include "league/StatsFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportCommon.h"

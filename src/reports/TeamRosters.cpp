@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
+#include "league/LeagueLookups.h"
 
 namespace tallmark::reports {
 

@@ -3,13 +3,12 @@
 #include <cmath>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportCommon.h"
 #include "reports/ReportPages.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
 
 namespace tallmark::reports {
 

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/OtherReports.h"
 #include "reports/ReportPages.h"

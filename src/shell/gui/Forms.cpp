@@ -6,7 +6,9 @@
 #include "reports/gui/Report_Form.h"
 #include "setup/gui/ParametersForm.h"
 #include "setup/gui/ScheduleForm.h"
+#include "setup/gui/ScoresEditForm.h"
 #include "setup/gui/SportsForm.h"
+#include "setup/gui/StatsEditForm.h"
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
 #include "shell/gui/FormHelpers.h"
@@ -56,6 +58,14 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   }
   if (name == QLatin1String("Sports_Form")) {
     RunSportsForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Scores_Edit_Form")) {
+    RunScoresEditForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Stats_Edit_Form")) {
+    RunStatsEditForm(parent);
     return;
   }
   // The report window builds the standing sheets so far.

@@ -11,7 +11,7 @@
 #include "setup/gui/StatsEditForm.h"
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -1,8 +1,9 @@
 #include "setup/EditorChecks.h"
 
-#include "league/Text.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "common/Text.h"
+#include "common/UserIO.h"
+#include "processing/RangeChecks.h"
 
 namespace tallmark {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "league/Text.h"
+#include "common/Text.h"
+#include "common/UserIO.h"
 #include "league/WeekFiles.h"
 #include "setup/EditorChecks.h"
-#include "shell/UserIO.h"
 
 namespace tallmark {
 

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "common/Text.h"
+#include "common/UserIO.h"
 #include "league/ConfigFile.h"
 #include "league/StatsFile.h"
-#include "league/Text.h"
 #include "setup/EditorChecks.h"
-#include "shell/UserIO.h"
 
 namespace tallmark {
 

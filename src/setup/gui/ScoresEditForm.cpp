@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "league/gui/FormHelpers.h"
 #include "processing/gui/SpinTextBox.h"
-#include "shell/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -12,7 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

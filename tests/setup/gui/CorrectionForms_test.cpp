@@ -12,10 +12,10 @@
 #include <cstring>
 
 #include "league/StatsFile.h"
+#include "league/gui/FormHelpers.h"
 #include "setup/gui/ScoresEditForm.h"
 #include "setup/gui/SetupWindows.h"
 #include "setup/gui/StatsEditForm.h"
-#include "shell/gui/FormHelpers.h"
 #include "shell/gui/Forms.h"
 #include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"

@@ -1,5 +1,6 @@
-// tallmark-cli report: the standing sheet as the report window's file destination writes it, or
-// as a PDF printed through the same engine.
+// tallmark-cli report: any report of the report window as its file destination writes it, or as
+// a PDF printed through the same engine. The selections of the window's lists and menus are
+// options.
 #include <cstdio>
 
 #include "cli/Commands.h"
@@ -10,54 +11,147 @@
 #include "reports/FixedPageDevice.h"
 #include "reports/PdfPageDevice.h"
 #include "reports/ReportEngine.h"
-#include "reports/StandingSheet.h"
+#include "reports/ReportTypes.h"
 
 namespace tallmark::cli {
 
 namespace {
+
+using reports::ReportChoices;
+using reports::ReportType;
+using reports::SelectionList;
 
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
   return text.size() >= end.size() &&
          UpperAscii(text.substr(text.size() - end.size())) == UpperAscii(end);
 }
 
-std::string TextReport(bool condensed, bool extra) {
+std::string TextReport(int type, const ReportChoices& choices) {
   reports::FixedPageDevice device;
   reports::ReportEngine engine(device, reports::Destination::File, lg.PrintMargins != 0);
   reports::RunPasses(engine, device, 1, [&](reports::ReportEngine& e) {
-    reports::BuildStandingSheet(e, condensed, extra);
+    reports::BuildReport(e, type, choices);
   });
   return engine.fileText();
 }
 
-bool PdfReport(const std::string& path, bool condensed, bool extra) {
+bool PdfReport(const std::string& path, int type, const ReportChoices& choices) {
   reports::PdfPageDevice device(path);
   reports::ReportEngine engine(device, reports::Destination::Printer, lg.PrintMargins != 0);
   return reports::RunPasses(engine, device, 1, [&](reports::ReportEngine& e) {
-           reports::BuildStandingSheet(e, condensed, extra);
+           reports::BuildReport(e, type, choices);
          }) == 1;
+}
+
+// The list options, each with the list it selects from.
+struct ListOption {
+  const char* name;
+  SelectionList list;
+  std::vector<int> ReportChoices::*values;
+};
+const ListOption kListOptions[] = {
+    {"--teams", SelectionList::Teams, &ReportChoices::teams},
+    {"--weeks", SelectionList::Weeks, &ReportChoices::weeks},
+    {"--players", SelectionList::Players, &ReportChoices::players},
+    {"--sessions", SelectionList::Sessions, &ReportChoices::sessions},
+    {"--categories", SelectionList::Awards, &ReportChoices::categories},
+};
+
+// The options as typed, before the league is open.
+struct Typed {
+  std::string lists[std::size(kListOptions)];
+  std::string whose, names;
+  bool extra = false, subs = false;
+};
+
+bool Takes(const ReportType& type, SelectionList list) {
+  for (SelectionList l : type.lists)
+    if (l == list) return true;
+  return false;
+}
+
+// An option that the report does not ask for; empty when all are fine.
+std::string Misplaced(const ReportType& type, const Typed& typed) {
+  const std::string name = type.cliName;
+  for (std::size_t i = 0; i < std::size(kListOptions); ++i)
+    if (!typed.lists[i].empty() && !Takes(type, kListOptions[i].list))
+      return std::string(kListOptions[i].name) + " does not apply to the " + name + " report";
+  if (!typed.whose.empty() && !(type.asks & reports::kAskWhoseAverages))
+    return "--whose applies to the averages report only";
+  if (!typed.names.empty() && !(type.asks & reports::kAskNamesSide))
+    return "--names applies to the summary report only";
+  if (typed.extra && !(type.asks & reports::kAskExtraStats))
+    return "--extra-stats does not apply to the " + name + " report";
+  if (typed.subs && !(type.number == 9 || type.number == 14))
+    return "--subs applies to the rosters and treasurer reports only";
+  if (!typed.whose.empty() && typed.whose != "players" && typed.whose != "players-subs" &&
+      typed.whose != "teams")
+    return "--whose takes players, players-subs or teams";
+  if (!typed.names.empty() && typed.names != "left" && typed.names != "right")
+    return "--names takes left or right";
+  return {};
+}
+
+// The choices for the open league; false with a message when a list names what does not exist.
+bool Choose(const ReportType& type, const Typed& typed, ReportChoices& c, std::string& problem) {
+  for (std::size_t i = 0; i < std::size(kListOptions); ++i) {
+    if (!Takes(type, kListOptions[i].list)) continue;
+    const std::string text = typed.lists[i].empty() ? "all" : typed.lists[i];
+    if (!reports::ParseSelection(kListOptions[i].list, type.number, text, c.*kListOptions[i].values,
+                                 problem))
+      return false;
+  }
+  if (typed.subs && lg.NumSubs <= 0) {
+    problem = "the league has no substitutes";
+    return false;
+  }
+  c.substitutes = typed.subs;
+  c.reportOnTeams = type.number != 11 && type.number != 12;
+  c.namesOnRight = typed.names != "left";
+  c.extraStats = typed.extra && lg.NumExtraStats > 0;
+  c.whoseAverages = typed.whose == "teams" ? 2 : typed.whose == "players-subs" ? 1 : 0;
+  return true;
+}
+
+std::string TypeNames() {
+  std::string names;
+  for (const ReportType& t : reports::ReportTypes()) {
+    if (!t.build || *t.cliName == '\0') continue;
+    names += (names.empty() ? "" : ", ") + std::string(t.cliName);
+  }
+  return names;
 }
 
 int RunReport(const std::vector<std::string>& args) {
   Args a(args);
   const std::string out = a.option("-o");
   const std::string pdf = a.option("--pdf");
-  const bool extra = a.flag("--extra-stats");
+  Typed typed;
+  for (std::size_t i = 0; i < std::size(kListOptions); ++i)
+    typed.lists[i] = a.option(kListOptions[i].name);
+  typed.whose = a.option("--whose");
+  typed.names = a.option("--names");
+  typed.extra = a.flag("--extra-stats");
+  typed.subs = a.flag("--subs");
   a.finish();
   const std::vector<std::string> rest = a.positional();
   if (a.bad()) return UsageError("report", a.problem());
   if (rest.size() != 2) return UsageError("report");
-  if (rest[1] != "standing" && rest[1] != "condensed")
-    return UsageError("report", "the report is standing or condensed");
+  const ReportType* type = reports::FindReportType(rest[1]);
+  if (!type || !type->build) return UsageError("report", "the report is one of " + TypeNames());
+  if (std::string problem = Misplaced(*type, typed); !problem.empty())
+    return UsageError("report", problem);
   if (!out.empty() && !EndsWithNoCase(out, ".txt"))
     return UsageError("report", "The file name must use the extension .TXT");
   if (!OpenLeagueFile(rest[0])) return kExitFailure;
-  const bool condensed = rest[1] == "condensed";
+  ReportChoices choices;
+  if (std::string problem; !Choose(*type, typed, choices, problem))
+    return UsageError("report", problem);
 
-  if (!pdf.empty() && !PdfReport(pdf, condensed, extra))
+  if (!pdf.empty() && !PdfReport(pdf, type->number, choices))
     return Failure("cannot write " + pdf);
   if (!out.empty() || pdf.empty()) {
-    const std::string text = TextReport(condensed, extra);
+    const std::string text = TextReport(type->number, choices);
     if (out.empty()) {
       std::fwrite(text.data(), 1, text.size(), stdout);
     } else if (int err = WriteFileAtomic(out, text); err != 0) {
@@ -67,12 +161,33 @@ int RunReport(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-const CommandRegistration kReport({"report",
-                                   "LEAGUE.CFG standing|condensed [--extra-stats] [-o FILE.txt] "
-                                   "[--pdf FILE.pdf]",
-                                   "the weekly standing sheet as a text file (standard output when "
-                                   "no file is named) or a PDF",
-                                   RunReport});
+const CommandRegistration kReport(
+    {"report",
+     "LEAGUE.CFG TYPE [selections] [-o FILE.txt] [--pdf FILE.pdf]",
+     "a report of the report window as a text file (standard output when no file is named) or "
+     "a PDF",
+     RunReport,
+     "TYPE and the selections it takes (a LIST is numbers and ranges such as 1,3-5, or all, the\n"
+     "default; players also by name; categories by their place in the awards list):\n"
+     "  standing        the weekly standing sheet            [--extra-stats]\n"
+     "  condensed       the condensed standing sheet\n"
+     "  summary         statistical summary                  --sessions LIST, --names left|right,\n"
+     "                                                       [--extra-stats]\n"
+     "  team-weekly     team weekly results                  --teams LIST, --weeks LIST,\n"
+     "                                                       [--extra-stats]\n"
+     "  player-weekly   player weekly results                --weeks LIST, [--extra-stats]\n"
+     "  team-to-date    team results to date                 --teams LIST\n"
+     "  player-to-date  player results to date               --players LIST\n"
+     "  averages        averages list                        --whose players|players-subs|teams\n"
+     "  rankings        statistic rankings                   --categories LIST, --sessions LIST\n"
+     "  options         league setup options\n"
+     "  awards          special individual awards            --weeks LIST, --players LIST\n"
+     "  rosters         team rosters                         --teams LIST, [--subs]\n"
+     "  schedule        the season's schedule\n"
+     "  treasurer       treasurer's report                   --teams LIST, [--subs]\n"
+     "Types not built yet are refused. A selection naming a week, team, player, session or\n"
+     "category that does not exist, or an option the report does not take, is refused with\n"
+     "status 2. --extra-stats is ignored when the league tracks no extra statistics.\n"});
 
 }  // namespace
 

@@ -94,21 +94,25 @@ void ScoreMatch(int week, int match) {
   for (int side = 0; side <= 1; ++side) CreditTeam(week, lg.LaneTeam[2 * match + side - 1], side);
 }
 
+double PlayerPointsAtStake() {
+  const int games = lg.GamesPerWeek;
+  // Outside a match-point league a player's points come from the team matchup.
+  return MatchPointLeague() ? lg.PlayerPointsGame * games + lg.PlayerPointsSeries
+                            : lg.TeamPointsGame * games + lg.TeamPointsSeries;
+}
+
+double TeamPointsAtStake() {
+  const int games = lg.GamesPerWeek;
+  double atStake = lg.TeamPointsGame * games + lg.TeamPointsSeries;
+  if (MatchPointLeague() && lg.PlayerPointsToTeam)
+    atStake += lg.PlayersPerWeek * (lg.PlayerPointsGame * games + lg.PlayerPointsSeries);
+  return atStake + std::abs(lg.HighGamePoints);
+}
+
 void CreditPoints(Single won, int index, int isPlayer) {
   if (index < 0 || index > kMaxPlayerRecords) return;
-  const int games = lg.GamesPerWeek;
-  double atStake = 0;
-  if (isPlayer) {
-    if (lg.ScrFlag && lg.ForfeitRule) return;
-    // Outside a match-point league a player's points come from the team matchup.
-    atStake = MatchPointLeague() ? lg.PlayerPointsGame * games + lg.PlayerPointsSeries
-                                 : lg.TeamPointsGame * games + lg.TeamPointsSeries;
-  } else {
-    atStake = lg.TeamPointsGame * games + lg.TeamPointsSeries;
-    if (MatchPointLeague() && lg.PlayerPointsToTeam)
-      atStake += lg.PlayersPerWeek * (lg.PlayerPointsGame * games + lg.PlayerPointsSeries);
-    atStake += std::abs(lg.HighGamePoints);
-  }
+  if (isPlayer && lg.ScrFlag && lg.ForfeitRule) return;
+  const double atStake = isPlayer ? PlayerPointsAtStake() : TeamPointsAtStake();
   lg.PlayerStat[index][kMatchPointsWon] += won;
   lg.PlayerStat[index][kMatchPointsLost] += static_cast<Single>(atStake - won);
 }

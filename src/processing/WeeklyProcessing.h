@@ -46,6 +46,10 @@ void ScoreMatch(int week, int match);
 // Adds won to category 7 and the rest of the points at stake to category 15 of a player
 // (isPlayer != 0, judged with the score record in work) or a team record.
 void CreditPoints(Single won, int index, int isPlayer);
+// The points a player record and a team record play for in one week; what they do not win
+// they lose.
+double PlayerPointsAtStake();
+double TeamPointsAtStake();
 // With the automatic forfeit win off: gives a forfeiting team's records the scores it must beat.
 void ForfeitScores(int week);
 // A position round: puts each team in use on the lane slot of its standing. Returns false when

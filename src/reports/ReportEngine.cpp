@@ -157,13 +157,15 @@ void ReportEngine::beginPass() {
   NewPage();
 }
 
-void ReportEngine::finishPass() {
+void ReportEngine::EndPage() {
   // The page is ended outright rather than by a line count that a small font could still find
-  // room under, so that a file always gets its closing form feed.
+  // room under, so that a file always gets its form feed.
   if (aborted_) return;
   y_ = device_.scaleHeight();
   pageFull();
 }
+
+void ReportEngine::finishPass() { EndPage(); }
 
 int RunPasses(ReportEngine& engine, PageDevice& device, int passes,
               const std::function<void(ReportEngine&)>& build) {

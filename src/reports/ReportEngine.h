@@ -48,6 +48,9 @@ class ReportEngine {
   void SetReportWidth(int chars);
   // Returns the device to the base font size (the current size is kept for SetReportWidth(0)).
   void ResetReportFont();
+  // A forced page end: finishes the page as at the end of a report, so that the next block
+  // starts on a new page and the screen pager stops after this one.
+  void EndPage();
   // Makes the base size the current size again (a builder's last step).
   void UseBaseFont();
 

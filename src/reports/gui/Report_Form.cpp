@@ -21,7 +21,7 @@
 #include "league/StatsFile.h"
 #include "common/Text.h"
 #include "reports/FixedPageDevice.h"
-#include "reports/StandingSheet.h"
+#include "reports/ReportTypes.h"
 #include "reports/gui/QtPageDevices.h"
 #include "league/gui/ReportPrinter.h"
 #include "common/UserIO.h"
@@ -31,26 +31,6 @@ namespace tallmark::reports {
 namespace {
 
 QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
-// The caption title of each report type (1..14).
-std::string ReportTitle(int type) {
-  switch (type) {
-    case 1: case 2: return "Weekly Standing Sheet";
-    case 3: return "Statistical Summary";
-    case 4: return "Team Weekly Results";
-    case 5: return "Team Results to Date";
-    case 6: return "Statistic Rankings";
-    case 7: return "League Setup Options";
-    case 8: return "Special Individual Awards";
-    case 9: return "Team Rosters";
-    case 10: return lg.SportTerm[3] + " Schedule";
-    case 11: return lg.SportTerm[4] + " Weekly Results";
-    case 12: return lg.SportTerm[4] + " Results to Date";
-    case 13: return "Average List";
-    case 14: return "Treasurer's Report";
-    default: return "Report";
-  }
-}
 
 }  // namespace
 
@@ -96,8 +76,10 @@ Report_Form::Report_Form(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QHBoxLayout;
   Command1[0] = new QPushButton("PRINT &REPORT", this);
   Command1[1] = new QPushButton("&ABORT REPORT", this);
-  Command1[0]->setToolTip("Click here to create the report");
-  Command1[1]->setToolTip("Click here to abort the report");
+  // The buttons' tips show in the tip box, as the lists' do.
+  Command1[0]->setProperty("tip", "Click here to create the report");
+  Command1[1]->setProperty("tip", "Click here to abort the report");
+  for (QPushButton* button : Command1) button->installEventFilter(this);
   connect(Command1[0], &QPushButton::clicked, this, [this] { RunReport(); });
   connect(Command1[1], &QPushButton::clicked, this, [this] { QDialog::reject(); });
   buttons->addWidget(Command1[0]);
@@ -139,21 +121,18 @@ void Report_Form::setCommand(PagerCommand command) {
   if (waiting_) waiting_->quit();
 }
 
-void Report_Form::showTip(const QString& what) {
+void Report_Form::showTip(const QString& text) {
   if (lg.ToolTips != True) return;
-  TipBox->setText("Shift or Ctrl Click to select one or more " + what);
+  TipBox->setText(text);
   TipBox->setVisible(true);
 }
 
 bool Report_Form::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Enter) {
-    for (int i = 0; i < 2; ++i) {
-      if (watched != List1[i]) continue;
-      const QString label = ListLabel[i]->text().remove('&').toLower();
-      showTip(label == "weeks" || label == "teams" || label == "sessions" || label == "awards"
-                  ? label + "."
-                  : QString("teams."));
-    }
+    for (std::size_t i = 0; i < panelLists_.size() && i < 2; ++i)
+      if (watched == List1[i]) showTip(Q(ListTip(panelLists_[i])));
+    for (QPushButton* button : Command1)
+      if (watched == button) showTip(button->property("tip").toString());
   } else if (event->type() == QEvent::Leave) {
     TipBox->setVisible(false);
   }
@@ -161,17 +140,41 @@ bool Report_Form::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Report_Form::fillLists() {
-  // The teams list: its heading entry, then the active teams in team order.
-  List1[0]->clear();
-  List1[0]->addItem(lg.ReportNumber == 9 && lg.NumSubs > 0
-                        ? Q("SUBSTITUTE " + Upper(lg.SportTerm[5]))
-                        : QString("SELECT ONE OR MORE TEAMS"));
-  for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t)
-    if (TeamNumberInUse(t)) List1[0]->addItem(Q(Fixed(lg.PlayerName[lg.Roster[t][0]], 20)));
-  ListLabel[0]->setText("&TEAMS");
-  List1[1]->clear();
-  for (int w = 1; w <= lg.CurrentWeek; ++w) List1[1]->addItem(QString::number(w));
-  ListLabel[1]->setText("&WEEKS");
+  const ReportType* type = FindReportType(lg.ReportNumber);
+  panelLists_ = type ? type->lists : std::vector<SelectionList>{};
+  for (std::size_t i = 0; i < 2; ++i) {
+    List1[i]->clear();
+    entries_[i].clear();
+    if (i >= panelLists_.size()) continue;
+    entries_[i] = ListEntries(panelLists_[i], lg.ReportNumber);
+    for (const ListEntry& e : entries_[i]) List1[i]->addItem(Q(e.text));
+    ListLabel[i]->setText(Q(reports::ListLabel(panelLists_[i])));
+  }
+}
+
+ReportChoices Report_Form::choices() const {
+  ReportChoices c;
+  c.reportOnTeams = reportOnTeams;
+  c.namesOnRight = printNamesOnRight;
+  c.extraStats = includeExtraStatistics;
+  c.whoseAverages = whoseAverages;
+  for (std::size_t i = 0; i < panelLists_.size() && i < 2; ++i) {
+    std::vector<int>* values = nullptr;
+    switch (panelLists_[i]) {
+      case SelectionList::Teams: values = &c.teams; break;
+      case SelectionList::Weeks: values = &c.weeks; break;
+      case SelectionList::Players: values = &c.players; break;
+      case SelectionList::Sessions: values = &c.sessions; break;
+      case SelectionList::Awards: values = &c.categories; break;
+    }
+    for (int row = 0; row < List1[i]->count() && row < static_cast<int>(entries_[i].size()); ++row) {
+      if (!List1[i]->item(row)->isSelected()) continue;
+      const bool heading = panelLists_[i] == SelectionList::Teams && row == 0;
+      if (heading) c.substitutes = ListsSubstitutes(lg.ReportNumber);
+      else values->push_back(entries_[i][static_cast<std::size_t>(row)].value);
+    }
+  }
+  return c;
 }
 
 void Report_Form::showEvent(QShowEvent* event) {
@@ -183,24 +186,26 @@ void Report_Form::showEvent(QShowEvent* event) {
 }
 
 void Report_Form::activate() {
+  const ReportType* type = FindReportType(lg.ReportNumber);
+  const unsigned asks = type ? type->asks : 0;
+  if (asks & kAskTeamsOrPlayers) {
+    reportOnTeams = askMenu(TeamsOrBowlers) == 0;
+    if (!reportOnTeams) lg.ReportNumber = static_cast<Integer>(lg.ReportNumber == 4 ? 11 : 12);
+  }
+  if (asks & kAskNamesSide) printNamesOnRight = askMenu(RightOrLeft) == 0;
+  if (asks & kAskExtraStats) includeExtraStatistics = lg.NumExtraStats > 0 && askMenu(IncludeExtraStats) == 0;
+  if (asks & kAskWhoseAverages) whoseAverages = askMenu(WhosAverages);
   fillLists();
-  const bool panel = lg.ReportNumber >= 3 && lg.ReportNumber != 7 && lg.ReportNumber != 10 &&
-                     lg.ReportNumber != 13;
-  for (QWidget* w : {static_cast<QWidget*>(selectLabel_), static_cast<QWidget*>(List1[0]),
-                     static_cast<QWidget*>(List1[1]), static_cast<QWidget*>(ListLabel[0]),
-                     static_cast<QWidget*>(ListLabel[1]), static_cast<QWidget*>(Command1[0]),
+  const bool panel = !panelLists_.empty();
+  for (QWidget* w : {static_cast<QWidget*>(selectLabel_), static_cast<QWidget*>(Command1[0]),
                      static_cast<QWidget*>(Command1[1])})
     w->setVisible(panel);
-  layout()->activate();  // the page takes the room of a hidden panel before anything is measured
-  if (lg.ReportNumber == 1) {
-    includeExtraStatistics = lg.NumExtraStats > 0 && askMenu(IncludeExtraStats) == 0;
-    RunReport();
-  } else if (lg.ReportNumber == 2 || lg.ReportNumber == 7 || lg.ReportNumber == 10) {
-    RunReport();
-  } else if (lg.ReportNumber == 13) {
-    whoseAverages = askMenu(WhosAverages);
-    RunReport();
+  for (std::size_t i = 0; i < 2; ++i) {
+    List1[i]->setVisible(i < panelLists_.size());
+    ListLabel[i]->setVisible(i < panelLists_.size());
   }
+  layout()->activate();  // the page takes the room of a hidden panel before anything is measured
+  if (!panel) RunReport();
 }
 
 bool Report_Form::ChoosePrintFile(std::string& path) {
@@ -230,11 +235,7 @@ void Report_Form::RunReport() {
   if (running_) return;
   running_ = true;
   const int type = lg.ReportNumber;
-  std::function<void(ReportEngine&)> build;
-  if (type == 1 || type == 2) {
-    const bool condensed = type == 2, extra = type == 1 && includeExtraStatistics;
-    build = [condensed, extra](ReportEngine& e) { BuildStandingSheet(e, condensed, extra); };
-  }
+  const ReportChoices chosen = choices();
   Destination destination = Destination::Screen;
   if (lg.PrintToPrinter != 0) destination = lg.PrintToFile != 0 ? Destination::File : Destination::Printer;
 
@@ -257,7 +258,7 @@ void Report_Form::RunReport() {
   const QString caption = Q("Tallmark -- " + ReportTitle(type));
   const int ran = RunPasses(engine, *device, passes, [&](ReportEngine& e) {
     setWindowTitle(caption);
-    if (build) build(e);
+    BuildReport(e, type, chosen);
   });
   if (ran > 0 && destination == Destination::File) WriteReportFile(filePath, engine.fileText());
   if (LeagueOpen()) ReadStats(lg.CurrentSession);

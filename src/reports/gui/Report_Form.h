@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "reports/ReportEngine.h"
+#include "reports/ReportSelection.h"
 
 class QAction;
 class QLabel;
@@ -21,7 +22,7 @@ namespace tallmark::reports {
 
 class ScreenPage;
 
-// Runs report n (1 normal standing sheet, 2 condensed) as the Reports menu does: ReportNumber =
+// Runs report n (1..14, the report types) as the Reports menu does: ReportNumber =
 // n, then the report window, modal.
 void RunReportWindow(QWidget* parent, int reportNumber);
 
@@ -31,6 +32,9 @@ class Report_Form : public QDialog, public ScreenPager {
  public:
   explicit Report_Form(QWidget* parent = nullptr);
   ~Report_Form() override;
+
+  // The selections of the panel's lists and the answers of the option menus.
+  ReportChoices choices() const;
 
   // The file chooser of the file destination; returns the chosen name, empty when cancelled.
   // Tests replace it.
@@ -81,7 +85,7 @@ class Report_Form : public QDialog, public ScreenPager {
   void setPagerMenus(bool enabled);
   void setCommand(PagerCommand command);
   QMenu* makeMenu(const QString& title, const QStringList& entries);
-  void showTip(const QString& what);
+  void showTip(const QString& text);
   void fillLists();
 
   ScreenPage* page_ = nullptr;
@@ -89,6 +93,8 @@ class Report_Form : public QDialog, public ScreenPager {
   QLabel* selectLabel_ = nullptr;
   PagerCommand command_ = PagerCommand::None;
   QEventLoop* waiting_ = nullptr;
+  std::vector<SelectionList> panelLists_;
+  std::array<std::vector<ListEntry>, 2> entries_;
   bool firstActivationDone_ = false;
   bool running_ = false;
 };

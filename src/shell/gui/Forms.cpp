@@ -3,6 +3,7 @@
 #include "league/LeagueData.h"
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
+#include "reports/ReportTypes.h"
 #include "reports/gui/Report_Form.h"
 #include "setup/gui/ParametersForm.h"
 #include "setup/gui/ScheduleForm.h"
@@ -68,8 +69,9 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
     RunStatsEditForm(parent);
     return;
   }
-  // The report window builds the standing sheets so far.
-  if (name == QLatin1String("Report_Form") && (lg.ReportNumber == 1 || lg.ReportNumber == 2)) {
+  // The report window, for the report types that are built.
+  const reports::ReportType* report = reports::FindReportType(lg.ReportNumber);
+  if (name == QLatin1String("Report_Form") && report && report->build) {
     reports::RunReportWindow(parent, lg.ReportNumber);
     return;
   }

@@ -68,7 +68,8 @@ class MainForm : public QMainWindow {
   void HelpMenu(int index);
 
   void EditFocused(const char* slot);
-  void WeeklyScores();
+  // Steps of weekly score entry, then the results window: form names it (entry or recap).
+  void WeeklyScores(const QString& form = "Results_Form");
   void RunReport(int number, const QString& title);
   void OpenWindow(const QString& form, const QString& title);
   void BackupBeforeChange();

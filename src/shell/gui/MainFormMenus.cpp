@@ -100,12 +100,12 @@ void MainForm::SetupMenu(int index) {
     OpenWindow(forms.value(index), PlainCaption(Action(MenuId::Setup, index)->text()));
 }
 
-void MainForm::WeeklyScores() {
+void MainForm::WeeklyScores(const QString& form) {
   WeeklyEntryStart start = BeginWeeklyEntry(PositionPairing());
   if (start == WeeklyEntryStart::AllEntered) return;
   if (start == WeeklyEntryStart::NeedsSchedule) OpenWindow("Schedule_Form", "Lanes and Schedule");
   if (!WeekReadyForEntry()) return;
-  OpenWindow("Results_Form", "Weekly Scores");
+  OpenWindow(form, form == "Results_Form" ? "Weekly Scores" : "Recap Sheets");
 }
 
 void MainForm::RunReport(int number, const QString& title) {
@@ -135,7 +135,7 @@ void MainForm::ReportsMenu(MenuId menu, int index) {
         MsgBox("On the following screen select the week you want to see a recap for and use "
                "the PRINT RESULTS button to print the recap results.",
                "PRINT RECAP SHEET OF RESULTS");
-        OpenWindow("Results_Form_Recap", "Recap Sheets");
+        WeeklyScores("Results_Form_Recap");
       }
       break;
     case MenuId::ReportsSchedule:

@@ -1,7 +1,9 @@
 // The report window: the screen pager's keys and menus, the option menus, abort, and the file
 // destination.
 #include <QAction>
+#include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 #include "league/LeagueData.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/ReportEngine.h"
+#include "reports/ReportTypes.h"
 #include "reports/StandingSheet.h"
 #include "reports/SheetLeague.h"
 #include "reports/gui/QtPageDevices.h"
@@ -108,6 +111,71 @@ class ReportFormTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
     QCOMPARE(asked, QStringList{"Include Extra Statistics"});
     QVERIFY(form.includeExtraStatistics);
+  }
+
+  // The panel of each report type: the menus it asks, its lists' labels, first entries and tips.
+  void selectionPanelOfEachType() {
+    struct Case { int type; int answer; QStringList asked; int finalType; QStringList labels; QString first; };
+    lg.NumExtraStats = 1;
+    lg.NumSubs = 1;
+    lg.SubList[1] = 13;
+    lg.PlayerName[13] = Fixed("Sue Sub", 20);
+    const QList<Case> cases = {
+        {3, 1, {"Print Names on Right or Left", "Include Extra Statistics"}, 3, {"S&ESSIONS"}, "1"},
+        {4, 0, {"Report on Teams or Bowlers", "Include Extra Statistics"}, 4, {"&TEAMS", "&WEEKS"}, "SELECT ONE OR MORE TEAMS"},
+        {4, 1, {"Report on Teams or Bowlers", "Include Extra Statistics"}, 11, {"&WEEKS"}, "1"},
+        {5, 1, {"Report on Teams or Bowlers"}, 12, {"&BOWLERS"}, "Ann Lee             "},
+        {6, 0, {}, 6, {"&AWARDS", "S&ESSIONS"}, "High Scratch Game"},
+        {8, 0, {}, 8, {"&WEEKS", "&BOWLERS"}, "1"},
+        {14, 0, {}, 14, {"&TEAMS"}, "SUBSTITUTE BOWLERS"},
+    };
+    for (const Case& c : cases) {
+      lg.ReportNumber = static_cast<Integer>(c.type);
+      Report_Form form;
+      QStringList asked;
+      form.askMenu = [&](QMenu* menu) { asked << menu->title(); return c.answer; };
+      form.show();
+      QTRY_VERIFY(form.List1[0]->count() > 0);
+      QCOMPARE(asked, c.asked);
+      QCOMPARE(int(lg.ReportNumber), c.finalType);
+      QCOMPARE(form.List1[1]->isVisibleTo(&form), c.labels.size() == 2);
+      for (int i = 0; i < c.labels.size(); ++i) QCOMPARE(form.ListLabel[i]->text(), c.labels[i]);
+      QCOMPARE(form.List1[0]->item(0)->text(), c.first);
+      QTest::mouseMove(form.List1[0]);
+      QEvent enter(QEvent::Enter);
+      QApplication::sendEvent(form.List1[0], &enter);
+      QVERIFY(form.TipBox->text().startsWith("Shift or Ctrl Click to select one or more "));
+      if (qEnvironmentVariableIsSet("TALLMARK_SCREENSHOTS"))
+        form.grab().save(QString("%1/panel-%2.png").arg(qEnvironmentVariable("TALLMARK_SCREENSHOTS")).arg(c.finalType));
+    }
+  }
+
+  // Player weekly results from the window: the weeks chosen in the list reach the builder.
+  void selectedWeeksReachTheReport() {
+    test::ScriptedUserIO io;
+    lg.ReportNumber = 4;
+    lg.PrintToPrinter = True;
+    lg.PrintToFile = True;
+    const std::string path = dir->file("weekly.TXT");
+    Report_Form form;
+    form.askMenu = [](QMenu*) { return 1; };  // players
+    form.chooseFileName = [&] { return QString::fromStdString(path); };
+    form.show();
+    QTRY_VERIFY(form.List1[0]->count() == 4);
+    QCOMPARE(form.windowTitle(), QString("Tallmark -- Report"));
+    form.List1[0]->item(3)->setSelected(true);
+    QTest::mouseClick(form.Command1[0], Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
+    QCOMPARE(form.windowTitle(), QString("Tallmark -- Bowler Weekly Results"));
+    std::string written;
+    QCOMPARE(ReadWholeFile(path, written), 0);
+    ReportChoices week4;
+    week4.weeks = {4};
+    week4.reportOnTeams = false;
+    FixedPageDevice device;
+    ReportEngine engine(device, Destination::File, true);
+    RunPasses(engine, device, 1, [&](ReportEngine& e) { BuildReport(e, 11, week4); });
+    QVERIFY(written == engine.fileText());
   }
 
   void abortButtonUnloadsTheWindow() {

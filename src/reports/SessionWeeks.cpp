@@ -1,0 +1,34 @@
+#include "reports/SessionWeeks.h"
+
+#include <algorithm>
+
+#include "league/LeagueData.h"
+#include "processing/Rankings.h"
+#include "reports/ReportCommon.h"
+#include "reports/ReportText.h"
+
+namespace tallmark::reports {
+
+int ToDateSession() { return std::clamp<int>(lg.CurrentSession, 1, std::max<int>(lg.NumSessions, 1)); }
+
+std::vector<WeekScores> LoadSessionWeeks() {
+  std::vector<WeekScores> weeks;
+  const int session = ToDateSession();
+  const int last = session < lg.NumSessions ? SessionStartWeek(session + 1) - 1 : lg.NumWeeks;
+  for (int w = SessionStartWeek(session); w <= std::min<int>(last, lg.CurrentWeek); ++w)
+    weeks.push_back(LoadWeekScores(w));
+  return weeks;
+}
+
+std::string GameNumbersTitle() {
+  std::string title = "GAME";
+  for (int g = 2; g <= std::clamp<int>(lg.GamesPerWeek, 1, kMaxGames); ++g)
+    title += " " + RightAlign(g, 4);
+  return title;
+}
+
+std::string SkippedWeek(int week) {
+  return RightAlign(week, 2) + " SKIPPED: THE WEEK'S RESULTS COULD NOT BE READ";
+}
+
+}  // namespace tallmark::reports

@@ -7,7 +7,9 @@
 #include "reports/gui/Report_Form.h"
 #include "setup/gui/ParametersForm.h"
 #include "setup/gui/ScheduleForm.h"
+#include "setup/gui/ScoresEditForm.h"
 #include "setup/gui/SportsForm.h"
+#include "setup/gui/StatsEditForm.h"
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
 #include "league/gui/FormHelpers.h"
@@ -57,6 +59,14 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   }
   if (name == QLatin1String("Sports_Form")) {
     RunSportsForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Scores_Edit_Form")) {
+    RunScoresEditForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Stats_Edit_Form")) {
+    RunStatsEditForm(parent);
     return;
   }
   // The report window, for the report types that are built.

@@ -2,10 +2,13 @@
 // split-season restart on opening and the pairing of a position round.
 #include <gtest/gtest.h>
 
+#include "league/ConfigFile.h"
 #include "league/FileSystem.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
+#include "processing/Averages.h"
 #include "processing/ScoreEntry.h"
+#include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
 #include "ScoreEntryLeague.h"
 
@@ -259,6 +262,30 @@ TEST_F(ScoreEntrySave, OpeningRefusesAFinishedSeasonAndAMissingSchedule) {
   lg.LaneTeam[2] = kTbdTeam;
   WriteWeekResults(1);
   EXPECT_EQ(ScoreEntry().open(), EntryOpen::NoSchedule);
+}
+
+// A split that resets team statistics restarts every team, team 1 too, whose name is record 0 in
+// a league the program builds.
+TEST(SplitSeasonFromDisk, ATeamResetRestartsRecordZero) {
+  for (Integer mode : {0, 1, 2}) {
+    test::ScriptedUserIO io;
+    test::TempDir dir;
+    ASSERT_TRUE(test::OpenSampleLeague(dir.path()));
+    ASSERT_EQ(lg.Roster[1][0], 0);
+    lg.NumSessions = 2;
+    lg.SplitWeek[1] = static_cast<Integer>(-(lg.CurrentWeek + 1));
+    lg.StatResetMode = mode;
+    ASSERT_TRUE(SaveLeague());
+    ASSERT_TRUE(test::ReloadLeague());
+    ASSERT_GT(lg.PlayerStat[0][kMatchPointsWon], 0);
+    ScoreEntry e;
+    ASSERT_EQ(e.open(), EntryOpen::Ready);
+    const bool teamsReset = mode != 1;
+    for (int t = 1; t <= lg.LastTeam; ++t) {
+      const auto& st = lg.PlayerStat[lg.Roster[t][0]];
+      EXPECT_EQ(st[kMatchPointsWon] == 0 && st[kTotalPins] == 0, teamsReset) << t << " " << mode;
+    }
+  }
 }
 
 }  // namespace

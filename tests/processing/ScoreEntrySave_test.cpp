@@ -288,5 +288,37 @@ TEST(SplitSeasonFromDisk, ATeamResetRestartsRecordZero) {
   }
 }
 
+// The entering average of the first week follows the row as it stands, and Cancel leaves the
+// stored statistics as they were; opening the week again takes it from the stored row.
+TEST(EnteringAverageFromDisk, FollowsTheRowAndCancelKeepsTheStoredStatistics) {
+  test::ScriptedUserIO io;
+  test::TempDir dir;
+  test::BuildTestLeague(dir.path(), "EA", 0);
+  const int p = lg.Roster[1][1];
+  lg.AvgAfterWeek1[p] = True;
+  lg.AbsenteeIsPercent = False;
+  lg.AbsenteeLess[PlayerGroup(p)] = 10;
+  ASSERT_TRUE(SaveLeague());
+  ASSERT_TRUE(test::ReloadLeague());
+  const auto stats = lg.PlayerStat[p];
+  const std::string stored = test::FileText(dir.file("EA.STT"));
+  ScoreEntry e;
+  ASSERT_EQ(e.open(), EntryOpen::Ready);
+  ASSERT_TRUE(e.selectTeam(1));
+  for (int g = 0; g < 3; ++g) ASSERT_TRUE(e.setScore(1, g, "90"));
+  EXPECT_EQ(e.row(1).average, 90);
+  ASSERT_TRUE(e.setPlayerType(1, kAbsent));
+  EXPECT_EQ(lg.PlayerStat[p], stats);
+  EXPECT_EQ(e.row(1).games[0], 152 - 10);  // the stored 151.5 rounds to 152
+  ASSERT_TRUE(e.setPlayerType(1, kRegular));
+  for (int g = 0; g < 3; ++g) ASSERT_TRUE(e.setScore(1, g, "120"));
+  e.leaveWithoutProcessing();
+  EXPECT_EQ(lg.PlayerStat[p], stats);
+  EXPECT_TRUE(test::FileText(dir.file("EA.STT")) == stored);
+  ScoreEntry again;
+  ASSERT_EQ(again.open(), EntryOpen::Ready);
+  EXPECT_EQ(lg.PlayerStat[p][kStartingAverage], 120);
+}
+
 }  // namespace
 }  // namespace tallmark

@@ -120,7 +120,13 @@ std::string StandingSheet::row(int width) const {
 
 
 void StandingSheet::prepare() {
-  weekPoints_.assign(lg.TeamPointsWeek.begin(), lg.TeamPointsWeek.end());
+  // The points of the last processed week as stored: memory may hold another week's slots or
+  // the completeness flags of score entry.
+  weekPoints_.assign(lg.TeamPointsWeek.size(), 0);
+  if (lg.CurrentWeek >= 1) {
+    ReadWeekResults(lg.CurrentWeek);
+    weekPoints_.assign(lg.TeamPointsWeek.begin(), lg.TeamPointsWeek.end());
+  }
   lastWeek_ = lg.CurrentWeek >= lg.NumWeeks;
   if (lastWeek_) return;
   ReadWeekResults(lg.CurrentWeek + 1);

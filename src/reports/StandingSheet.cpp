@@ -151,9 +151,10 @@ bool StandingSheet::officers() {
 }
 
 bool StandingSheet::standings() {
+  // Only a split resets statistics: session 1's entry (-1) marks no reset.
   const int session = std::clamp<int>(lg.CurrentSession, 1, kMaxSessions);
   const int split = lg.SplitWeek[session - 1];
-  const bool resetWeek = split < 0 && -split == lg.CurrentWeek;
+  const bool resetWeek = session >= 2 && split < 0 && -split == lg.CurrentWeek;
   const std::string& m = e_.marginSpaces();
   const std::string pins = Upper(lg.SportTerm[6]) + "S";
   std::vector<std::string> titles;

@@ -206,6 +206,13 @@ TEST_F(StandingSheetFromDisk, LastWeekColumnShowsTheStoredPoints) {
   }
 }
 
+// Session 1's split entry (-1) is no reset: week 1 of a league without splits has no note.
+TEST_F(StandingSheetFromDisk, NoResetNoteWithoutASplit) {
+  open(1);
+  EXPECT_EQ(SheetText(false, false).find("RESET"), std::string::npos);
+  EXPECT_EQ(SheetText(true, false).find("RESET"), std::string::npos);
+}
+
 TEST(BulletinWrap, CutsAtTheLastBlankAndSplitsOverlongWords) {
   // 70 characters: the 64th is inside "seventh", so the line ends after "tenth".
   EXPECT_EQ(WrapBulletin("first second third fourth fifth sixth seven eight nine tenth seventh a"),

@@ -34,9 +34,12 @@ int TeamOfRecord(int id) {
   return 0;
 }
 
+// A lane slot's team number, or nothing when the slot holds no team in use.
+bool ScheduledTeam(int team) { return team >= 1 && team <= kMaxTeams && TeamInUse(team); }
+
 std::string TeamName(int team) {
   if (team == kPositionTeam) return Fixed("POS", 20);
-  if (team < 1 || team > kMaxTeams) return Fixed("TBD", 20);
+  if (!ScheduledTeam(team)) return Fixed("TBD", 20);
   return Fixed(lg.PlayerName[lg.Roster[team][0]], 20);
 }
 
@@ -253,9 +256,7 @@ bool StandingSheet::schedule() {
   const int c = columnBase();
   for (int k = 1; k <= lg.NumLanes && 2 * k <= kMaxTeams; ++k) {
     const int first = lg.LaneTeam[2 * k - 1], second = lg.LaneTeam[2 * k];
-    auto number = [](int team) {
-      return team >= 1 && team <= kMaxTeams ? std::to_string(team) : std::string();
-    };
+    auto number = [](int team) { return ScheduledTeam(team) ? std::to_string(team) : std::string(); };
     std::string line = row(kCondensedStandingsWidth);
     PutText(line, c + 1, RightAlign(lg.LaneNumber[2 * k - 1], 3));
     PutText(line, c + 5, "-");

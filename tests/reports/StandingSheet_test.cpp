@@ -206,6 +206,16 @@ TEST_F(StandingSheetFromDisk, LastWeekColumnShowsTheStoredPoints) {
   }
 }
 
+// A lane slot naming a team number not in use prints as TBD, not as another team.
+TEST_F(StandingSheetFromDisk, ASlotOfATeamNotInUsePrintsTBD) {
+  open(3, [] {
+    ReadWeekResults(4);
+    lg.LaneTeam[4] = 7;
+    WriteWeekResults(4);
+  });
+  EXPECT_TRUE(HasLine(SheetText(false, false), "  3 -   4    2  TEAM 2               VS      TBD"));
+}
+
 // Session 1's split entry (-1) is no reset: week 1 of a league without splits has no note.
 TEST_F(StandingSheetFromDisk, NoResetNoteWithoutASplit) {
   open(1);

@@ -297,13 +297,12 @@ class MainFormTest : public QObject {
   void statisticsAsksFirst() {
     SixWeekLeague();
     form->Refresh();
-    test::ScriptedUserIO io;
-    io.answer(MsgAnswer::No);
+    test::ScriptedUserIO io;  // answers each question with its default
     bool opened = false;
     OnModal([&](QWidget* w) { opened = w != nullptr; }, 5);
     form->Choose(MenuId::Edit, menu::kStatistics);
     QVERIFY(io.sawTitle("EDIT TEAM AND PLAYER STATISTICS?"));
-    QCOMPARE(io.shown.back().icon, MsgIcon::Question);
+    QCOMPARE(io.shown.back().defaultAnswer, std::optional<MsgAnswer>(MsgAnswer::No));
     QTRY_VERIFY_WITH_TIMEOUT(!opened, 200);
     QVERIFY(!opened);
   }

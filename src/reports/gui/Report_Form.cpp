@@ -55,16 +55,23 @@ std::string ReportTitle(int type) {
 
 QPrinter& ReportPrinter() {
   static QPrinter printer(QPrinter::HighResolution);
-  static bool prepared = false;
-  if (!prepared) {
-    prepared = true;
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      const std::string base = LeagueOpen() ? LeagueBasePath() : lg.ProgramPath + "Report";
-      printer.setOutputFileName(QString::fromStdString(base + ".pdf"));
-    }
+  // The PDF file named here; a name the user chose in the print dialog is kept.
+  static QString named;
+  if (QPrinterInfo::availablePrinters().isEmpty() &&
+      (printer.outputFileName().isEmpty() || printer.outputFileName() == named)) {
+    // The open league's reports go beside it, whichever league was open at the first report.
+    const std::string base = LeagueOpen() ? LeagueBasePath() : lg.ProgramPath + "Report";
+    named = Q(base + ".pdf");
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(named);
   }
   return printer;
+}
+
+void TellPdfFile(const QPrinter& printer) {
+  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) return;
+  MsgBox("The report was written to the file" + NewLine + NewLine +
+         Utf8ToCp1252(printer.outputFileName().toStdString()));
 }
 
 void RunReportWindow(QWidget* parent, int reportNumber) {
@@ -275,6 +282,7 @@ void Report_Form::RunReport() {
   if (ran > 0 && destination == Destination::File) WriteReportFile(filePath, engine.fileText());
   if (LeagueOpen()) ReadStats(lg.CurrentSession);
   ShowNormal();
+  if (ran > 0 && destination == Destination::Printer) TellPdfFile(ReportPrinter());
   running_ = false;
   accept();
 }
@@ -324,6 +332,7 @@ void Report_Form::printVisiblePage() {
   QSizeF size = QSizeF(image.size()).scaled(room, Qt::KeepAspectRatio);
   painter.drawPixmap(QRectF(origin, size), image, QRectF(image.rect()));
   painter.end();
+  TellPdfFile(printer);
 }
 
 void Report_Form::keyPressEvent(QKeyEvent* event) {

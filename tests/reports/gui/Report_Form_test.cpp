@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -99,11 +100,6 @@ class ReportFormTest : public QObject {
       return 0;  // "&1. Include Extra Statistics"
     };
     form.chooseFileName = [] { return QString(); };  // cancelled: nothing is written
-    QCOMPARE(form.IncludeExtraStats->actions().at(1)->text(),
-             QString("&2. Exclude Extra Statistics"));
-    QCOMPARE(form.RightOrLeft->actions().at(1)->text(),
-             QString("&2. Print Names on Left   Side of Report"));
-    QCOMPARE(form.WhosAverages->actions().size(), 3);
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
     QCOMPARE(asked, QStringList{"Include Extra Statistics"});
@@ -157,6 +153,25 @@ class ReportFormTest : public QObject {
     QVERIFY(written == engine.fileText());
     QCOMPARE(QString::fromStdString(io.shown.back().text),
              QString("The printing to the file name you selected is done."));
+  }
+
+  // Without a printer each league's reports go to a PDF file beside it, and the user is told.
+  void withoutAPrinterEachLeaguesReportIsAPdfBesideIt() {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed");
+    for (int league = 0; league < 2; ++league) {
+      test::TempDir other;
+      test::BuildSheetLeague(other.path());
+      test::ScriptedUserIO io;
+      lg.ReportNumber = 2;
+      lg.PrintToPrinter = True;
+      lg.PrintToFile = False;
+      Report_Form form;
+      form.show();
+      QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 5000);
+      const std::string pdf = other.file("SHEET.pdf");
+      QVERIFY(QFile::exists(QString::fromStdString(pdf)));
+      QCOMPARE(io.shown.back().text, "The report was written to the file" + NewLine + NewLine + pdf);
+    }
   }
 };
 

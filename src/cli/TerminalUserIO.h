@@ -2,7 +2,7 @@
 // terminal when there is one, otherwise with the question's own default answer, or the tool's.
 #pragma once
 
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark::cli {
 

@@ -5,14 +5,14 @@
 
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
+#include "common/Text.h"
 #include "league/FileSystem.h"
-#include "league/Text.h"
 #include "setup/PlayerRecords.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -17,11 +17,11 @@
 
 #include "league/Backup.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/gui/PrintGrid.h"
 #include "processing/gui/ResultsForm.h"
-#include "reports/gui/Report_Form.h"
-#include "shell/UserIO.h"
+#include "league/gui/ReportPrinter.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 
@@ -110,7 +110,7 @@ void ResultsForm::reject() {
 
 QPrinter* ResultsForm::askPrinter() {
   if (choosePrinter) return choosePrinter();
-  QPrinter& printer = reports::ReportPrinter();
+  QPrinter& printer = ReportPrinter();
   QPrintDialog dialog(&printer, this);
   return dialog.exec() == QDialog::Accepted ? &printer : nullptr;
 }
@@ -138,7 +138,7 @@ void ResultsForm::printForms(const PrintRequest& request, QPrinter& printer) {
     printForm(entry_.printedForm(team, request.extraRows), painter, printer);
   }
   painter.end();
-  reports::TellPdfFile(printer);
+  TellPdfFile(printer);
 }
 
 // One form: the heading lines, the grid and the lines below it, half an inch from the edges.

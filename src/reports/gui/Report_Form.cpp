@@ -19,11 +19,12 @@
 
 #include "league/LeagueData.h"
 #include "league/StatsFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/StandingSheet.h"
 #include "reports/gui/QtPageDevices.h"
-#include "shell/UserIO.h"
+#include "league/gui/ReportPrinter.h"
+#include "common/UserIO.h"
 
 namespace tallmark::reports {
 
@@ -52,27 +53,6 @@ std::string ReportTitle(int type) {
 }
 
 }  // namespace
-
-QPrinter& ReportPrinter() {
-  static QPrinter printer(QPrinter::HighResolution);
-  // The PDF file named here; a name the user chose in the print dialog is kept.
-  static QString named;
-  if (QPrinterInfo::availablePrinters().isEmpty() &&
-      (printer.outputFileName().isEmpty() || printer.outputFileName() == named)) {
-    // The open league's reports go beside it, whichever league was open at the first report.
-    const std::string base = LeagueOpen() ? LeagueBasePath() : lg.ProgramPath + "Report";
-    named = Q(base + ".pdf");
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(named);
-  }
-  return printer;
-}
-
-void TellPdfFile(const QPrinter& printer) {
-  if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) return;
-  MsgBox("The report was written to the file" + NewLine + NewLine +
-         Utf8ToCp1252(printer.outputFileName().toStdString()));
-}
 
 void RunReportWindow(QWidget* parent, int reportNumber) {
   lg.ReportNumber = static_cast<Integer>(reportNumber);

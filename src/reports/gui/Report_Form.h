@@ -21,12 +21,6 @@ namespace tallmark::reports {
 
 class ScreenPage;
 
-// The printer reports go to. With no printer installed it writes a PDF file instead: the open
-// league's folder and base name, ".pdf".
-QPrinter& ReportPrinter();
-// After printing: when the printer wrote a PDF file, tells the user where it is.
-void TellPdfFile(const QPrinter& printer);
-
 // Runs report n (1 normal standing sheet, 2 condensed) as the Reports menu does: ReportNumber =
 // n, then the report window, modal.
 void RunReportWindow(QWidget* parent, int reportNumber);

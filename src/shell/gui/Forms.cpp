@@ -9,7 +9,7 @@
 #include "setup/gui/SportsForm.h"
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

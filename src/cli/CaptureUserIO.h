@@ -24,13 +24,13 @@ class CaptureUserIO final : public UserIO {
   };
 
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
-                    MsgIcon icon) override {
+                    MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override {
     if (previous_ && (title == "PROGRAM ERROR!" || title == "ABORT AND EXIT"))
-      return previous_->message(text, title, buttons, icon);
+      return previous_->message(text, title, buttons, icon, defaultAnswer);
     shown.push_back({text, title});
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     if (buttons == MsgButtons::OkCancel) return MsgAnswer::Ok;
-    return answer_;
+    return answer_;  // the command's own answer, whatever the question names
   }
   std::optional<std::string> input(const std::string&, const std::string&,
                                    const std::string& initial) override {

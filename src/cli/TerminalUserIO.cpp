@@ -24,7 +24,8 @@ bool Interactive() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
 }  // namespace
 
 MsgAnswer TerminalUserIO::message(const std::string& text, const std::string& title,
-                                  MsgButtons buttons, MsgIcon) {
+                                  MsgButtons buttons, MsgIcon,
+                                  std::optional<MsgAnswer> defaultAnswer) {
   if (title == "PROGRAM ERROR!") {
     ++errors_;
     // The description is the third paragraph of the error text.
@@ -35,11 +36,15 @@ MsgAnswer TerminalUserIO::message(const std::string& text, const std::string& ti
   std::fprintf(stderr, "%s\n", Plain(text).c_str());
   if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
   if (buttons == MsgButtons::OkCancel) return MsgAnswer::Ok;
-  if (!Interactive()) return unattendedAnswer;
+  const MsgAnswer unattended = defaultAnswer.value_or(unattendedAnswer);
+  if (!Interactive()) return unattended;
+  const char* choices = !defaultAnswer ? "[y/n] "
+                        : *defaultAnswer == MsgAnswer::No ? "[y/N] " : "[Y/n] ";
   for (;;) {
-    std::fprintf(stderr, "[y/n] ");
+    std::fprintf(stderr, "%s", choices);
     std::string line;
-    if (!std::getline(std::cin, line)) return unattendedAnswer;
+    if (!std::getline(std::cin, line)) return unattended;
+    if (line.empty() && defaultAnswer) return *defaultAnswer;
     if (!line.empty() && (line[0] == 'y' || line[0] == 'Y')) return MsgAnswer::Yes;
     if (!line.empty() && (line[0] == 'n' || line[0] == 'N')) return MsgAnswer::No;
   }

@@ -1,5 +1,5 @@
 // The command-line tool's UserIO: messages on standard error, questions answered from the
-// terminal when there is one, otherwise with the tool's default answer.
+// terminal when there is one, otherwise with the question's own default answer, or the tool's.
 #pragma once
 
 #include "common/UserIO.h"
@@ -9,7 +9,7 @@ namespace tallmark::cli {
 class TerminalUserIO final : public UserIO {
  public:
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
-                    MsgIcon icon) override;
+                    MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override;
   std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                    const std::string& initial) override;
   void beep() override {}
@@ -17,7 +17,7 @@ class TerminalUserIO final : public UserIO {
   void showNormal() override {}
   void abortProgram() override;
 
-  // The answer to Yes/No questions when no terminal can answer them.
+  // The answer to Yes/No questions that name no default when no terminal can answer them.
   MsgAnswer unattendedAnswer = MsgAnswer::Yes;
   int errorsReported() const { return errors_; }
 

@@ -9,8 +9,8 @@ namespace {
 
 class SilentUserIO final : public UserIO {
  public:
-  MsgAnswer message(const std::string&, const std::string&, MsgButtons buttons,
-                    MsgIcon) override {
+  MsgAnswer message(const std::string&, const std::string&, MsgButtons buttons, MsgIcon,
+                    std::optional<MsgAnswer>) override {
     return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgAnswer::Yes
                                                                               : MsgAnswer::Ok;
   }
@@ -41,8 +41,10 @@ void MsgBox(const std::string& text, const std::string& title, MsgIcon icon) {
   userio().message(text, title, MsgButtons::Ok, icon);
 }
 
-bool AskYesNo(const std::string& text, const std::string& title) {
-  return userio().message(text, title, MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
+bool AskYesNo(const std::string& text, const std::string& title,
+              std::optional<MsgAnswer> defaultAnswer) {
+  return userio().message(text, title, MsgButtons::YesNo, MsgIcon::Question, defaultAnswer) ==
+         MsgAnswer::Yes;
 }
 
 bool AskWarning(const std::string& text) {

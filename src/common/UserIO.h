@@ -16,10 +16,12 @@ class UserIO {
  public:
   virtual ~UserIO() = default;
 
-  // A message box. An empty title means the application's title.
+  // A message box. An empty title means the application's title. A question may name its
+  // default answer: the button chosen by Enter, and the answer when nobody can be asked;
+  // without one the first button is the default.
   virtual MsgAnswer message(const std::string& text, const std::string& title = {},
-                            MsgButtons buttons = MsgButtons::Ok,
-                            MsgIcon icon = MsgIcon::None) = 0;
+                            MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
+                            std::optional<MsgAnswer> defaultAnswer = std::nullopt) = 0;
   // An input box; nullopt when cancelled.
   virtual std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                            const std::string& initial) = 0;
@@ -38,8 +40,10 @@ UserIO* SetUserIO(UserIO* io);
 // Shortcuts.
 void MsgBox(const std::string& text, const std::string& title = {},
             MsgIcon icon = MsgIcon::None);
-// A Yes/No question with the question icon; true for Yes.
-bool AskYesNo(const std::string& text, const std::string& title = {});
+// A Yes/No question with the question icon; true for Yes. defaultAnswer names the default
+// button (Yes when none is named).
+bool AskYesNo(const std::string& text, const std::string& title = {},
+              std::optional<MsgAnswer> defaultAnswer = std::nullopt);
 // A "WARNING" Yes/No box with the critical icon; true for Yes.
 bool AskWarning(const std::string& text);
 void Beep();

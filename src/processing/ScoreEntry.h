@@ -9,6 +9,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -188,7 +189,15 @@ class ScoreEntry {
     int handicapSum = 0;
   };
 
+  // The statistics of a player before the entering average of the first week was taken.
+  struct EnteringSaved {
+    int team = 0;  // the team whose rows gave the average
+    Single starting = 0, current = 0, handicap = 0;
+  };
+
   std::vector<EntryRow> LoadRows(int team);
+  void TakeEnteringAverages(int team, const std::vector<EntryRow>& rows);
+  void RestoreEnteringAverages();
   void RefreshRow(EntryRow& r);
   void RefreshRows();
   void Hold(int team, const std::vector<EntryRow>& rows);
@@ -215,6 +224,7 @@ class ScoreEntry {
   std::vector<EntryRow> rows_;  // index 0 unused
   std::string date_;
   std::vector<TeamHeld> held_ = std::vector<TeamHeld>(kMaxTeams + 1);
+  std::map<int, EnteringSaved> entering_;
 };
 
 // The split-season restart that opening a week starting the next session applies: restarted

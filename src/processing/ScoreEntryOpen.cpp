@@ -14,9 +14,10 @@ namespace tallmark {
 
 namespace {
 
-// Starts a record's statistics again from its current average.
+// Starts a record's statistics again from its current average. Record 0 is a real record (the
+// first team's name in a league built by the program).
 void RestartRecord(int p) {
-  if (p <= 0 || p > kMaxPlayerRecords) return;
+  if (p < 0 || p > kMaxPlayerRecords) return;
   auto& stat = lg.PlayerStat[p];
   stat[kStartingAverage] = stat[kCurrentAverage];
   for (int c = 0; c <= 27; ++c) {
@@ -63,6 +64,7 @@ EntryOpen ScoreEntry::open() {
   team_ = 0;
   rows_.clear();
   teams_.clear();
+  entering_.clear();
   if (!LeagueOpen()) return EntryOpen::NoLeague;
   if (lg.CurrentWeek >= lg.NumWeeks) return EntryOpen::SeasonOver;
   week_ = shown_ = lg.CurrentWeek + 1;

@@ -56,31 +56,69 @@ std::vector<EntryRow> ScoreEntry::LoadRows(int team) {
       // An earlier week shows its records as stored; nothing of today's figures changes.
       r.handicap = storedHandicap;
       if (ValidPlayer(r.player)) r.average = RoundHalfEven(lg.PlayerStat[r.player][kCurrentAverage]);
-    } else {
-      RefreshRow(r);
     }
     rows[j] = r;
+  }
+  if (!viewingEarlierWeek()) {
+    TakeEnteringAverages(team, rows);
+    for (int j = 1; j <= lg.PlayersPerWeek; ++j) RefreshRow(rows[j]);
   }
   return rows;
 }
 
-// The entering average of the first week, then the handicap and average shown.
-void ScoreEntry::RefreshRow(EntryRow& r) {
-  int p = r.player;
-  if (!ValidPlayer(p)) return;
-  auto& stat = lg.PlayerStat[p];
-  if (r.type <= kRovingSub && lg.AvgAfterWeek1[p] != 0 && stat[kGamesPlayed] == 0 &&
-      r.total() > 0 && lg.GamesPerWeek > 0) {
+// The entering average of the first week follows the team's rows as they stand: a player whose
+// row no longer qualifies (another type, no scores, another player) has the statistics back
+// that the entry found.
+void ScoreEntry::TakeEnteringAverages(int team, const std::vector<EntryRow>& rows) {
+  for (auto it = entering_.begin(); it != entering_.end();) {
+    if (it->second.team != team) {
+      ++it;
+      continue;
+    }
+    auto& stat = lg.PlayerStat[it->first];
+    stat[kStartingAverage] = it->second.starting;
+    stat[kCurrentAverage] = it->second.current;
+    stat[kCurrentHandicap] = it->second.handicap;
+    it = entering_.erase(it);
+  }
+  for (std::size_t j = 1; j < rows.size(); ++j) {
+    const EntryRow& r = rows[j];
+    const int p = r.player;
+    if (!ValidPlayer(p) || r.type > kRovingSub || lg.AvgAfterWeek1[p] == 0 ||
+        r.total() <= 0 || lg.GamesPerWeek <= 0)
+      continue;
+    auto& stat = lg.PlayerStat[p];
+    if (!entering_.count(p) && stat[kGamesPlayed] != 0) continue;
+    if (!entering_.count(p))
+      entering_[p] = {team, stat[kStartingAverage], stat[kCurrentAverage], stat[kCurrentHandicap]};
+    entering_[p].team = team;
     auto a = static_cast<Integer>(r.total() / lg.GamesPerWeek);
     stat[kStartingAverage] = a;
     stat[kCurrentAverage] = a;
     stat[kCurrentHandicap] = HandicapFor(a, PlayerGroup(p));
   }
-  r.handicap = RoundHalfEven(stat[kCurrentHandicap]);
-  r.average = RoundHalfEven(stat[kCurrentAverage]);
+}
+
+void ScoreEntry::RestoreEnteringAverages() {
+  for (const auto& [p, saved] : entering_) {
+    auto& stat = lg.PlayerStat[p];
+    stat[kStartingAverage] = saved.starting;
+    stat[kCurrentAverage] = saved.current;
+    stat[kCurrentHandicap] = saved.handicap;
+  }
+  entering_.clear();
+}
+
+// The handicap and average shown.
+void ScoreEntry::RefreshRow(EntryRow& r) {
+  int p = r.player;
+  if (!ValidPlayer(p)) return;
+  r.handicap = RoundHalfEven(lg.PlayerStat[p][kCurrentHandicap]);
+  r.average = RoundHalfEven(lg.PlayerStat[p][kCurrentAverage]);
 }
 
 void ScoreEntry::RefreshRows() {
+  TakeEnteringAverages(team_, rows_);
   for (int j = 1; j <= rowCount(); ++j) RefreshRow(rows_[j]);
   Hold(team_, rows_);
 }

@@ -75,6 +75,8 @@ bool ScoreEntry::setPlayerType(int slot, int type) {
     return false;
   }
   r.type = static_cast<Integer>(type);
+  // An entering average the row's old scores gave goes before the stand-in scores are computed.
+  TakeEnteringAverages(team_, rows_);
   if (type == kVacancy || type == kAbsent) FillUnearned(r);
   RefreshRows();
   return true;
@@ -132,6 +134,7 @@ bool ScoreEntry::choosePlayer(int slot, Integer player) {
   }
   EntryRow& r = rows_[slot];
   r.player = player;
+  TakeEnteringAverages(team_, rows_);
   // The standing-in scores belong to the player now listed.
   if (r.type == kVacancy || r.type == kAbsent) FillUnearned(r);
   RefreshRows();

@@ -58,9 +58,10 @@ void ScoreEntry::leaveWithoutProcessing() {
   StoreDate();
   team_ = 0;
   rows_.clear();
-  // The statistics of this session go to the file (with any entering averages set here), and
-  // those of the session current on opening come back, so that a session started on opening
-  // takes effect only when the week is processed.
+  // Entering averages are taken again from the stored rows when the week is opened next.
+  RestoreEnteringAverages();
+  // The statistics of this session go to the file, and those of the session current on opening
+  // come back, so that a session started on opening takes effect only when the week is processed.
   if (storing_) SwitchStats(lg.CurrentSession, openingSession_);
   else lg.CurrentSession = static_cast<Integer>(openingSession_);
   week_ = shown_ = 0;
@@ -88,6 +89,7 @@ EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
   }
   lg.CurrentWeek = static_cast<Integer>(lg.CurrentWeek + 1);
   lg.CompleteSlots = 0;  // nothing of the next week is entered yet
+  entering_.clear();     // the entering averages are now the players' own
   SaveLeague();
   LoadLeague();
   team_ = 0;

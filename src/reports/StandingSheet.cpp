@@ -34,9 +34,12 @@ int TeamOfRecord(int id) {
   return 0;
 }
 
+// A lane slot's team number, or nothing when the slot holds no team in use.
+bool ScheduledTeam(int team) { return team >= 1 && team <= kMaxTeams && TeamInUse(team); }
+
 std::string TeamName(int team) {
   if (team == kPositionTeam) return Fixed("POS", 20);
-  if (team < 1 || team > kMaxTeams) return Fixed("TBD", 20);
+  if (!ScheduledTeam(team)) return Fixed("TBD", 20);
   return Fixed(lg.PlayerName[lg.Roster[team][0]], 20);
 }
 
@@ -120,7 +123,13 @@ std::string StandingSheet::row(int width) const {
 
 
 void StandingSheet::prepare() {
-  weekPoints_.assign(lg.TeamPointsWeek.begin(), lg.TeamPointsWeek.end());
+  // The points of the last processed week as stored: memory may hold another week's slots or
+  // the completeness flags of score entry.
+  weekPoints_.assign(lg.TeamPointsWeek.size(), 0);
+  if (lg.CurrentWeek >= 1) {
+    ReadWeekResults(lg.CurrentWeek);
+    weekPoints_.assign(lg.TeamPointsWeek.begin(), lg.TeamPointsWeek.end());
+  }
   lastWeek_ = lg.CurrentWeek >= lg.NumWeeks;
   if (lastWeek_) return;
   ReadWeekResults(lg.CurrentWeek + 1);
@@ -145,9 +154,10 @@ bool StandingSheet::officers() {
 }
 
 bool StandingSheet::standings() {
+  // Only a split resets statistics: session 1's entry (-1) marks no reset.
   const int session = std::clamp<int>(lg.CurrentSession, 1, kMaxSessions);
   const int split = lg.SplitWeek[session - 1];
-  const bool resetWeek = split < 0 && -split == lg.CurrentWeek;
+  const bool resetWeek = session >= 2 && split < 0 && -split == lg.CurrentWeek;
   const std::string& m = e_.marginSpaces();
   const std::string pins = Upper(lg.SportTerm[6]) + "S";
   std::vector<std::string> titles;
@@ -246,9 +256,7 @@ bool StandingSheet::schedule() {
   const int c = columnBase();
   for (int k = 1; k <= lg.NumLanes && 2 * k <= kMaxTeams; ++k) {
     const int first = lg.LaneTeam[2 * k - 1], second = lg.LaneTeam[2 * k];
-    auto number = [](int team) {
-      return team >= 1 && team <= kMaxTeams ? std::to_string(team) : std::string();
-    };
+    auto number = [](int team) { return ScheduledTeam(team) ? std::to_string(team) : std::string(); };
     std::string line = row(kCondensedStandingsWidth);
     PutText(line, c + 1, RightAlign(lg.LaneNumber[2 * k - 1], 3));
     PutText(line, c + 5, "-");

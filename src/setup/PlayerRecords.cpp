@@ -105,10 +105,31 @@ bool HasScoreRecords(int team, int position) {
          position <= lg.MaxPerTeam;
 }
 
+bool HoldsEnteredResults(int week, int team, int position) {
+  const Integer mask = lg.ScrNoCreditMask, kind = lg.ScrEntryKind, handicap = lg.ScrHandicap,
+                flag = lg.ScrFlag;
+  const Single points = lg.ScrPointsWon;
+  const auto games = lg.ScrGameScore;
+  const auto extra = lg.ScrExtraStat;
+  Integer player = 0;
+  ReadScore(week, team, position, player);
+  bool held = lg.ScrEntryKind == kForfeit;
+  for (int g = 0; g < lg.GamesPerWeek && g < kMaxGames; ++g) held = held || lg.ScrGameScore[g] > 0;
+  lg.ScrNoCreditMask = mask;
+  lg.ScrEntryKind = kind;
+  lg.ScrHandicap = handicap;
+  lg.ScrFlag = flag;
+  lg.ScrPointsWon = points;
+  lg.ScrGameScore = games;
+  lg.ScrExtraStat = extra;
+  return held;
+}
+
 void WriteFutureScores(int team, int position, int player) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w)
-    WriteScore(w, team, position, static_cast<Integer>(player));
+    if (!HoldsEnteredResults(w, team, position))
+      WriteScore(w, team, position, static_cast<Integer>(player));
 }
 
 }  // namespace tallmark

@@ -45,8 +45,13 @@ void FreePlayerRecord(int index);
 // position, at most MaxPerTeam; a roster position beyond would land on another team's record).
 bool HasScoreRecords(int team, int position);
 
+// True when the score record of (week, team, position) holds entered results: a forfeit, or a
+// game above 0. The Scr* work record is left as it was.
+bool HoldsEnteredResults(int week, int team, int position);
+
 // Writes the Scr* work record as the record of (week, team, position, player) for every week from
-// CurrentWeek + 1 to 52, when the place has score records.
+// CurrentWeek + 1 to 52, when the place has score records. A record holding entered results is
+// kept: those scores belong to the player who bowled them.
 void WriteFutureScores(int team, int position, int player);
 
 }  // namespace tallmark

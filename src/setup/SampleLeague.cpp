@@ -27,10 +27,11 @@ class UnattendedIO final : public UserIO {
   UnattendedIO& operator=(const UnattendedIO&) = delete;
 
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
-                    MsgIcon icon) override {
+                    MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override {
     if (title == "PROGRAM ERROR!" || title == "ABORT AND EXIT") {
       if (title == "PROGRAM ERROR!") ++errors_;
-      return previous_ ? previous_->message(text, title, buttons, icon) : MsgAnswer::Ok;
+      return previous_ ? previous_->message(text, title, buttons, icon, defaultAnswer)
+                       : MsgAnswer::Ok;
     }
     return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? MsgAnswer::Yes
                                                                                : MsgAnswer::Ok;

@@ -63,10 +63,12 @@ void RecomputeTeam(int team) {
   if (ValidTeam(team)) UpdateTeamFromRoster(team);
 }
 
-// The score records of the weeks after CurrentWeek at (team, position) take the new player.
+// The score records of the weeks after CurrentWeek at (team, position) take the new player;
+// a record holding entered results stays with the player who bowled them.
 void MoveFutureScores(int team, int position, int newPlayer) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w) {
+    if (HoldsEnteredResults(w, team, position)) continue;
     Integer stored = 0;
     ReadScore(w, team, position, stored);
     WriteScore(w, team, position, static_cast<Integer>(newPlayer));

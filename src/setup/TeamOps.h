@@ -43,7 +43,8 @@ bool RenameTeam(int team);
 
 // Exchanges the player at (team1, position1) with the one at (team2, position2), or with
 // substitute position2 when team2 is 0. The score records of the weeks after CurrentWeek stay
-// with the places and take the new occupants; the teams' averages are recomputed.
+// with the places and take the new occupants, except records already holding entered results,
+// which stay with the player who bowled them; the teams' averages are recomputed.
 void SwapPlayers(int team1, int position1, int team2, int position2);
 
 // A player's details. team is the player's team, 0 for a substitute.

@@ -1,10 +1,13 @@
 #include "setup/TeamSetup.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
+#include "common/FileErrors.h"
 #include "common/Text.h"
+#include "league/FileSystem.h"
 #include "setup/PlayerRecords.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
@@ -22,7 +25,38 @@ std::string Number(int n) { return std::to_string(n); }
 
 }  // namespace
 
+// The window writes score and statistics records at once (a new vacancy's blank weeks, a swap's
+// moved weeks): the two files are kept as they were, so that re-loading undoes those writes too.
+void TeamSetup::saveFiles() {
+  savedFiles_.clear();
+  if (!LeagueOpen()) return;
+  for (const char* ext : {".scr", ".STT"}) {
+    SavedFile f;
+    f.path = FindFileNoCase(LeagueBasePath() + ext);
+    const int rc = ReadWholeFile(f.path, f.data);
+    f.read = rc == 0 || rc == kErrFileNotFound;
+    f.existed = rc == 0;
+    savedFiles_.push_back(std::move(f));
+  }
+}
+
+void TeamSetup::restoreFiles() {
+  for (const SavedFile& f : savedFiles_) {
+    if (!f.read) continue;
+    int rc = 0;
+    if (f.existed) {
+      rc = WriteFileAtomic(f.path, f.data);
+    } else if (FileExists(f.path)) {
+      std::error_code ec;
+      std::filesystem::remove(f.path, ec);
+      if (ec) rc = kErrPermissionDenied;
+    }
+    if (rc != 0) ReportError(rc);
+  }
+}
+
 void TeamSetup::open() {
+  saveFiles();
   teamsAtOpening_ = lg.NumTeams;
   subMode_ = false;
   swapMode_ = false;
@@ -235,7 +269,10 @@ TeamSetup::CloseResult TeamSetup::cancelChanges() {
   std::string text = "Any changes you have made using this form will be made unless you re-load "
                      "the data from the disk file." + NewLine + NewLine +
                      "Do you want to re-load the data?";
-  if (AskYesNo(text, "CANCEL CHANGES?")) LoadLeague();
+  if (AskYesNo(text, "CANCEL CHANGES?")) {
+    restoreFiles();
+    LoadLeague();
+  }
   return checkSchedule();
 }
 

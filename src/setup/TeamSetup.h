@@ -92,6 +92,17 @@ class TeamSetup {
   CloseResult checkSchedule();
   void swapSecondStep();
 
+  // A league file as it was at opening; Cancel puts it back before re-loading.
+  struct SavedFile {
+    std::string path;
+    bool read = false;     // its contents are known (it was read, or it was missing)
+    bool existed = false;
+    std::string data;
+  };
+  void saveFiles();
+  void restoreFiles();
+
+  std::vector<SavedFile> savedFiles_;
   int teamsAtOpening_ = 0;
   int teamIndex_ = 0;
   int playerIndex_ = 0;

@@ -20,12 +20,12 @@ class ErrorWatch::Proxy final : public UserIO {
   ~Proxy() override { SetUserIO(previous_); }
 
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
-                    MsgIcon icon) override {
+                    MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override {
     if (title == "PROGRAM ERROR!") {
       ++errors;
       if (quiet_) return MsgAnswer::Ok;  // counted, not shown: the user has seen it once
     }
-    return inner_->message(text, title, buttons, icon);
+    return inner_->message(text, title, buttons, icon, defaultAnswer);
   }
   std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                    const std::string& initial) override {

@@ -209,10 +209,11 @@ TEST_F(ScoreEntryRules, EnteringAverageFromTheFirstWeek) {
   EXPECT_EQ(lg.PlayerStat[12][kCurrentHandicap], 35);
   EXPECT_EQ(entry.row(2).handicap, 35);
   EXPECT_EQ(entry.row(2).average, 161);
-  // Not once games have been played.
-  lg.PlayerStat[12][kGamesPlayed] = 3;
-  ASSERT_TRUE(entry.setScore(2, 0, "200"));
-  EXPECT_EQ(lg.PlayerStat[12][kCurrentAverage], 161);
+  // Not for a player who has played games already.
+  lg.AvgAfterWeek1[13] = True;
+  lg.PlayerStat[13][kGamesPlayed] = 3;
+  Games(3, "100", "100", "100");
+  EXPECT_EQ(lg.PlayerStat[13][kCurrentAverage], 170);
 }
 
 TEST_F(ScoreEntryRules, GridColumnsCellsAndTotals) {

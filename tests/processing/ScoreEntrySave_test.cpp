@@ -2,10 +2,13 @@
 // split-season restart on opening and the pairing of a position round.
 #include <gtest/gtest.h>
 
+#include "league/ConfigFile.h"
 #include "league/FileSystem.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
+#include "processing/Averages.h"
 #include "processing/ScoreEntry.h"
+#include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
 #include "ScoreEntryLeague.h"
 
@@ -259,6 +262,62 @@ TEST_F(ScoreEntrySave, OpeningRefusesAFinishedSeasonAndAMissingSchedule) {
   lg.LaneTeam[2] = kTbdTeam;
   WriteWeekResults(1);
   EXPECT_EQ(ScoreEntry().open(), EntryOpen::NoSchedule);
+}
+
+// A split that resets team statistics restarts every team, team 1 too, whose name is record 0 in
+// a league the program builds.
+TEST(SplitSeasonFromDisk, ATeamResetRestartsRecordZero) {
+  for (Integer mode : {0, 1, 2}) {
+    test::ScriptedUserIO io;
+    test::TempDir dir;
+    ASSERT_TRUE(test::OpenSampleLeague(dir.path()));
+    ASSERT_EQ(lg.Roster[1][0], 0);
+    lg.NumSessions = 2;
+    lg.SplitWeek[1] = static_cast<Integer>(-(lg.CurrentWeek + 1));
+    lg.StatResetMode = mode;
+    ASSERT_TRUE(SaveLeague());
+    ASSERT_TRUE(test::ReloadLeague());
+    ASSERT_GT(lg.PlayerStat[0][kMatchPointsWon], 0);
+    ScoreEntry e;
+    ASSERT_EQ(e.open(), EntryOpen::Ready);
+    const bool teamsReset = mode != 1;
+    for (int t = 1; t <= lg.LastTeam; ++t) {
+      const auto& st = lg.PlayerStat[lg.Roster[t][0]];
+      EXPECT_EQ(st[kMatchPointsWon] == 0 && st[kTotalPins] == 0, teamsReset) << t << " " << mode;
+    }
+  }
+}
+
+// The entering average of the first week follows the row as it stands, and Cancel leaves the
+// stored statistics as they were; opening the week again takes it from the stored row.
+TEST(EnteringAverageFromDisk, FollowsTheRowAndCancelKeepsTheStoredStatistics) {
+  test::ScriptedUserIO io;
+  test::TempDir dir;
+  test::BuildTestLeague(dir.path(), "EA", 0);
+  const int p = lg.Roster[1][1];
+  lg.AvgAfterWeek1[p] = True;
+  lg.AbsenteeIsPercent = False;
+  lg.AbsenteeLess[PlayerGroup(p)] = 10;
+  ASSERT_TRUE(SaveLeague());
+  ASSERT_TRUE(test::ReloadLeague());
+  const auto stats = lg.PlayerStat[p];
+  const std::string stored = test::FileText(dir.file("EA.STT"));
+  ScoreEntry e;
+  ASSERT_EQ(e.open(), EntryOpen::Ready);
+  ASSERT_TRUE(e.selectTeam(1));
+  for (int g = 0; g < 3; ++g) ASSERT_TRUE(e.setScore(1, g, "90"));
+  EXPECT_EQ(e.row(1).average, 90);
+  ASSERT_TRUE(e.setPlayerType(1, kAbsent));
+  EXPECT_EQ(lg.PlayerStat[p], stats);
+  EXPECT_EQ(e.row(1).games[0], 152 - 10);  // the stored 151.5 rounds to 152
+  ASSERT_TRUE(e.setPlayerType(1, kRegular));
+  for (int g = 0; g < 3; ++g) ASSERT_TRUE(e.setScore(1, g, "120"));
+  e.leaveWithoutProcessing();
+  EXPECT_EQ(lg.PlayerStat[p], stats);
+  EXPECT_TRUE(test::FileText(dir.file("EA.STT")) == stored);
+  ScoreEntry again;
+  ASSERT_EQ(again.open(), EntryOpen::Ready);
+  EXPECT_EQ(lg.PlayerStat[p][kStartingAverage], 120);
 }
 
 }  // namespace

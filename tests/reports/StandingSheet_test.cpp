@@ -3,6 +3,7 @@
 // deliberate change, and check the difference by eye.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "reports/ReportEngine.h"
 #include "reports/ReportText.h"
 #include "reports/StandingSheet.h"
+#include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
 #include "support/TempDir.h"
 #include "SheetLeague.h"
@@ -166,6 +168,59 @@ TEST_F(StandingSheetTest, TeamHandicapLeagueListsHandicapAwardsForTeamsOnly) {
   const std::string line = text.substr(at, text.find("\r\n", at) - at);
   EXPECT_NE(line.find("Gutter Kings"), std::string::npos);
   EXPECT_EQ(line.find("Hal Nash"), std::string::npos);
+}
+
+// The sheet of a league opened from its files, as after a restart: 4 teams "TEAM 1".."TEAM 4",
+// 3 weeks processed; week 4 pairs 1-3 on lanes 1-2 and 2-4 on lanes 3-4.
+class StandingSheetFromDisk : public ::testing::Test {
+ protected:
+  void open(int weeks, const std::function<void()>& change = {}) {
+    test::BuildTestLeague(dir.path(), "DISK", weeks);
+    if (change) change();
+    ASSERT_TRUE(test::ReloadLeague());
+  }
+  test::ScriptedUserIO io;
+  test::TempDir dir;
+};
+
+// The condensed LAST WEEK column shows the points stored for the last processed week, whatever
+// memory held before (nothing, or score entry's completeness flags).
+TEST_F(StandingSheetFromDisk, LastWeekColumnShowsTheStoredPoints) {
+  const Single points[5] = {0, 3, 1, 2.5f, 1.5f};  // by team column
+  open(3, [&] {
+    ReadWeekResults(3);
+    for (int c = 1; c <= 4; ++c) lg.TeamPointsWeek[c] = points[c];
+    WriteWeekResults(3);
+  });
+  for (Single memory : {0.0f, 1.0f}) {
+    lg.TeamPointsWeek.fill(memory);
+    const std::vector<std::string> lines = LinesOf(SheetText(true, false));
+    for (int t = 1; t <= 4; ++t) {
+      const std::string name = "TEAM " + std::to_string(t);
+      auto line = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) {
+        return l.size() > 82 && l.compare(82, name.size(), name) == 0;
+      });
+      ASSERT_NE(line, lines.end()) << name;
+      EXPECT_EQ(line->substr(27, 5), "  " + FixedDecimals(points[t], 1)) << name;
+    }
+  }
+}
+
+// A lane slot naming a team number not in use prints as TBD, not as another team.
+TEST_F(StandingSheetFromDisk, ASlotOfATeamNotInUsePrintsTBD) {
+  open(3, [] {
+    ReadWeekResults(4);
+    lg.LaneTeam[4] = 7;
+    WriteWeekResults(4);
+  });
+  EXPECT_TRUE(HasLine(SheetText(false, false), "  3 -   4    2  TEAM 2               VS      TBD"));
+}
+
+// Session 1's split entry (-1) is no reset: week 1 of a league without splits has no note.
+TEST_F(StandingSheetFromDisk, NoResetNoteWithoutASplit) {
+  open(1);
+  EXPECT_EQ(SheetText(false, false).find("RESET"), std::string::npos);
+  EXPECT_EQ(SheetText(true, false).find("RESET"), std::string::npos);
 }
 
 TEST(BulletinWrap, CutsAtTheLastBlankAndSplitsOverlongWords) {

@@ -229,31 +229,30 @@ TEST(TeamOps, SwapMovesFutureScoreRecordsAndLeavesPastOnes) {
   int a = lg.Roster[1][2];
   int b = lg.Roster[3][1];
   int sub = lg.SubList[1];
-  for (int w = 1; w <= 4; ++w) {
-    f.writeMarker(w, 1, 2, a, 100 + w);
-    f.writeMarker(w, 3, 1, b, 200 + w);
+  for (int w = 1; w <= 4; ++w) {  // weeks 1 to 3 hold scores, week 4 blank records
+    f.writeMarker(w, 1, 2, a, w < 4 ? 100 + w : 0);
+    f.writeMarker(w, 3, 1, b, w < 4 ? 200 + w : 0);
   }
   lg.CurrentWeek = 2;
   SwapPlayers(1, 2, 3, 1);
   EXPECT_EQ(lg.Roster[1][2], b);
   EXPECT_EQ(lg.Roster[3][1], a);
   int game = 0;
-  // Weeks 1 and 2 (scored) stay as they were.
-  EXPECT_EQ(f.scorePlayer(2, 1, 2, &game), a);
-  EXPECT_EQ(game, 102);
-  EXPECT_EQ(f.scorePlayer(2, 3, 1, &game), b);
-  EXPECT_EQ(game, 202);
-  // Weeks 3 on: each place keeps its record under its new occupant.
-  EXPECT_EQ(f.scorePlayer(3, 1, 2, &game), b);
-  EXPECT_EQ(game, 103);
-  EXPECT_EQ(f.scorePlayer(4, 3, 1, &game), a);
-  EXPECT_EQ(game, 204);
+  // Weeks 1 and 2 (processed) and week 3 (entered) keep their scores with who bowled them.
+  for (int w : {2, 3}) {
+    EXPECT_EQ(f.scorePlayer(w, 1, 2, &game), a);
+    EXPECT_EQ(game, 100 + w);
+    EXPECT_EQ(f.scorePlayer(w, 3, 1, &game), b);
+    EXPECT_EQ(game, 200 + w);
+  }
+  // Later weeks: each place keeps its record under its new occupant.
+  EXPECT_EQ(f.scorePlayer(4, 1, 2), b);
+  EXPECT_EQ(f.scorePlayer(4, 3, 1), a);
   // A substitute swap: the team place takes the substitute, the player goes to the list.
   SwapPlayers(1, 2, 0, 1);
   EXPECT_EQ(lg.Roster[1][2], sub);
   EXPECT_EQ(lg.SubList[1], b);
-  EXPECT_EQ(f.scorePlayer(3, 1, 2, &game), sub);
-  EXPECT_EQ(game, 103);
+  EXPECT_EQ(f.scorePlayer(4, 1, 2), sub);
 }
 
 TEST(TeamOps, TwelveTeamsOfTwelveNeverWriteAnotherTeamsScores) {

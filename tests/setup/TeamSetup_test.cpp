@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "league/ConfigFile.h"
+#include "league/WeekFiles.h"
+#include "processing/ScoreEntry.h"
 #include "setup/LeagueFixture.h"
 #include "setup/TeamSetup.h"
+#include "support/LeagueFixture.h"
 
 namespace tallmark {
 namespace {
@@ -151,6 +155,47 @@ TEST_F(TeamWindow, ClosingRebuildsTheScheduleWhenTheTeamCountChanged) {
   EXPECT_EQ(f.io.shown.back().title, "CANCEL CHANGES?");
   EXPECT_FALSE(r.scheduleRebuilt);
   EXPECT_EQ(lg.NumTeams, 6);
+}
+
+// Week 5's scores of team 1 are entered; dropping or swapping the player who bowled them keeps
+// them with that player, and cancelling with a re-load puts every score record back.
+TEST(TeamWindowScores, EnteredScoresSurviveDropAndSwapAndCancelRestoresEveryRecord) {
+  for (const bool swap : {false, true}) {
+    test::ScriptedUserIO io;
+    io.defaultAnswer = MsgAnswer::Yes;
+    test::TempDir dir;
+    test::BuildTestLeague(dir.path(), "DROP", 4);
+    ASSERT_TRUE(test::ReloadLeague());
+    {
+      ScoreEntry e;
+      ASSERT_EQ(e.open(), EntryOpen::Ready);
+      ASSERT_TRUE(e.selectTeam(1));
+      for (int g = 0; g < 3; ++g) ASSERT_TRUE(e.setScore(1, g, "150"));
+      e.leaveWithoutProcessing();
+    }
+    const std::string scores = test::FileText(dir.file("DROP.scr"));
+    const int bowler = lg.Roster[1][1];
+    TeamSetup w;
+    w.open();
+    if (swap) {
+      w.swapOrAdd();
+      w.selectTeam(1);  // team 2, position 1
+      w.swapOrAdd();
+      ASSERT_EQ(lg.Roster[2][1], bowler);
+    } else {
+      w.dropPlayer();
+      ASSERT_NE(lg.Roster[1][1], bowler);
+    }
+    Integer player = 0;
+    ReadScore(5, 1, 1, player);
+    EXPECT_EQ(player, bowler);
+    EXPECT_EQ(lg.ScrGameScore[0], 150);
+    ReadScore(6, 1, 1, player);
+    EXPECT_EQ(player, lg.Roster[1][1]);  // later weeks follow the place
+    w.cancelChanges();
+    EXPECT_EQ(lg.Roster[1][1], bowler);
+    EXPECT_TRUE(test::FileText(dir.file("DROP.scr")) == scores) << "swap " << swap;
+  }
 }
 
 }  // namespace

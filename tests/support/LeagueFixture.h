@@ -11,6 +11,7 @@
 #include "league/LeagueData.h"
 #include "league/LeagueManagement.h"
 #include "league/WeekFiles.h"
+#include "setup/SampleLeague.h"
 
 namespace tallmark::test {
 
@@ -113,6 +114,24 @@ inline void BuildTestLeague(const std::string& folder, const std::string& name, 
   }
   lg.CurrentWeek = static_cast<Integer>(weeksPlayed);
   SaveLeague();
+}
+
+// The league as the program finds it after a restart: memory cleared, then LoadLeague.
+inline bool ReloadLeague() {
+  const std::string program = lg.ProgramPath, data = lg.DataPath, name = lg.FileName;
+  InitLeagueData();
+  lg.ProgramPath = program;
+  lg.DataPath = data;
+  lg.FileName = name;
+  return LoadLeague();
+}
+
+// The sample league built in folder, then opened from its files.
+inline bool OpenSampleLeague(const std::string& folder) {
+  InitLeagueData();
+  UseProgramFolder(folder + "program/");
+  if (BuildSampleLeague(folder).result != SampleBuild::Built) return false;
+  return ReloadLeague();
 }
 
 inline std::string FileText(const std::string& path) {

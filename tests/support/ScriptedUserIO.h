@@ -15,6 +15,7 @@ struct ShownMessage {
   std::string title;
   MsgButtons buttons;
   MsgIcon icon;
+  std::optional<MsgAnswer> defaultAnswer;
 };
 
 class ScriptedUserIO final : public UserIO {
@@ -22,23 +23,24 @@ class ScriptedUserIO final : public UserIO {
   ScriptedUserIO() { previous_ = SetUserIO(this); }
   ~ScriptedUserIO() override { SetUserIO(previous_); }
 
-  // Answers for the next questions, in order. With none left a question gets defaultAnswer.
+  // Answers for the next questions, in order. With none left a question gets its own default
+  // answer, or defaultAnswer when it names none.
   void answer(MsgAnswer a) { answers_.push_back(a); }
   void answerInput(std::optional<std::string> text) { inputs_.push_back(std::move(text)); }
   MsgAnswer defaultAnswer = MsgAnswer::Ok;
 
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
-                    MsgIcon icon) override {
-    shown.push_back({text, title, buttons, icon});
+                    MsgIcon icon, std::optional<MsgAnswer> named) override {
+    shown.push_back({text, title, buttons, icon, named});
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-    if (answers_.empty()) return defaultAnswer;
+    if (answers_.empty()) return named.value_or(defaultAnswer);
     MsgAnswer a = answers_.front();
     answers_.pop_front();
     return a;
   }
   std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                    const std::string& initial) override {
-    shown.push_back({prompt, title, MsgButtons::OkCancel, MsgIcon::None});
+    shown.push_back({prompt, title, MsgButtons::OkCancel, MsgIcon::None, std::nullopt});
     if (inputs_.empty()) return initial;
     auto v = inputs_.front();
     inputs_.pop_front();

@@ -138,6 +138,7 @@ void ResultsForm::printForms(const PrintRequest& request, QPrinter& printer) {
     printForm(entry_.printedForm(team, request.extraRows), painter, printer);
   }
   painter.end();
+  TellPdfFile(printer);
 }
 
 // One form: the heading lines, the grid and the lines below it, half an inch from the edges.

@@ -263,6 +263,7 @@ void Report_Form::RunReport() {
   if (ran > 0 && destination == Destination::File) WriteReportFile(filePath, engine.fileText());
   if (LeagueOpen()) ReadStats(lg.CurrentSession);
   ShowNormal();
+  if (ran > 0 && destination == Destination::Printer) TellPdfFile(ReportPrinter());
   running_ = false;
   accept();
 }
@@ -312,6 +313,7 @@ void Report_Form::printVisiblePage() {
   QSizeF size = QSizeF(image.size()).scaled(room, Qt::KeepAspectRatio);
   painter.drawPixmap(QRectF(origin, size), image, QRectF(image.rect()));
   painter.end();
+  TellPdfFile(printer);
 }
 
 void Report_Form::keyPressEvent(QKeyEvent* event) {

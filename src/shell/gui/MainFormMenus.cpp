@@ -76,7 +76,7 @@ void MainForm::EditMenu(int index) {
                    "If any editing of existing statistics is performed, it can invalidate "
                    "league data." + NewLine + NewLine +
                    "Are you sure you want to edit the stats?",
-                   "EDIT TEAM AND PLAYER STATISTICS?"))
+                   "EDIT TEAM AND PLAYER STATISTICS?", MsgAnswer::No))
         OpenWindow("Stats_Edit_Form", "Statistics");
       break;
     case kRawScores: OpenWindow("Scores_Edit_Form", "Raw Scores"); break;

@@ -34,6 +34,16 @@ QMessageBox::StandardButtons ToQt(MsgButtons buttons) {
   return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton ToQt(MsgAnswer answer) {
+  switch (answer) {
+    case MsgAnswer::Yes: return QMessageBox::Yes;
+    case MsgAnswer::No: return QMessageBox::No;
+    case MsgAnswer::Cancel: return QMessageBox::Cancel;
+    case MsgAnswer::Ok: break;
+  }
+  return QMessageBox::Ok;
+}
+
 MsgAnswer FromQt(int button, MsgButtons buttons) {
   switch (button) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
@@ -55,12 +65,14 @@ QString ApplicationTitle() {
 }
 
 MsgAnswer QtUserIO::message(const std::string& text, const std::string& title,
-                            MsgButtons buttons, MsgIcon icon) {
+                            MsgButtons buttons, MsgIcon icon,
+                            std::optional<MsgAnswer> defaultAnswer) {
   QString caption = title.empty() ? ApplicationTitle() : FromLeagueText(title);
   QString body = FromLeagueText(text);
   body.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   QMessageBox box(ToQt(icon), caption, body, ToQt(buttons), DialogParent());
   box.setObjectName("MsgBox");
+  if (defaultAnswer) box.setDefaultButton(ToQt(*defaultAnswer));
   // A question never waits behind a busy pointer.
   bool wasBusy = busy_;
   if (wasBusy) showNormal();

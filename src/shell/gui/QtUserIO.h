@@ -10,7 +10,7 @@ namespace tallmark {
 class QtUserIO final : public UserIO {
  public:
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
-                    MsgIcon icon) override;
+                    MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override;
   std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                    const std::string& initial) override;
   void beep() override;

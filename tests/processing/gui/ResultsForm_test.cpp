@@ -394,32 +394,9 @@ class ResultsFormTest : public QObject {
     const QByteArray bytes = pdf.readAll();
     QVERIFY(bytes.startsWith("%PDF"));
     QVERIFY(bytes.size() > 1000);
-    if (!qgetenv("TALLMARK_SHOTS").isEmpty()) QFile::copy(file, QString(qgetenv("TALLMARK_SHOTS")) + "/forms.pdf");
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                  bytes.count("/Type /Page>>") + bytes.count("/Type /Page "),
              4);  // one page a team
-    form.reject();
-  }
-
-  // Screenshots at laptop sizes when TALLMARK_SHOTS names a folder.
-  void screenshots() {
-    const QByteArray folder = qgetenv("TALLMARK_SHOTS");
-    if (folder.isEmpty()) QSKIP("TALLMARK_SHOTS not set");
-    test::ScriptedUserIO io;
-    ResultsForm form;
-    open(form);
-    typeWeekOne(form);
-    chooseTeam(form, 0);
-    form.Grid1->setCurrentCell(1, kGame1);
-    for (QSize size : {QSize(1366, 768), QSize(1280, 800)}) {
-      form.resize(std::min(form.width(), size.width()), std::min(form.height(), size.height()));
-      QTest::qWait(50);
-      form.grab().save(QString("%1/results-%2x%3.png").arg(QString(folder)).arg(size.width()).arg(size.height()));
-    }
-    form.Grid1->setCurrentCell(1, kType);
-    key(Qt::Key_Return);
-    QTest::qWait(50);
-    form.grab().save(QString("%1/results-list.png").arg(QString(folder)));
     form.reject();
   }
 

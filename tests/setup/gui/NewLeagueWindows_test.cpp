@@ -52,10 +52,6 @@ class NewLeagueWindowsTest : public QObject {
     while (list->currentIndex() > index) QTest::keyClick(list, Qt::Key_Up);
   }
   void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
-  void screenshot(QWidget& window, const char* name) {
-    QByteArray folder = qgetenv("TALLMARK_SCREENSHOTS");
-    if (!folder.isEmpty()) window.grab().save(QString::fromUtf8(folder) + "/" + name + ".png");
-  }
   // Renames player p of the list shown.
   void renamePlayer(TeamForm& form, test::ScriptedUserIO& io, int p, const char* name) {
     choose(form.playerList(), p);
@@ -113,11 +109,6 @@ void NewLeagueWindowsTest::aLeagueIsCreatedNamedAndStored() {
 void NewLeagueWindowsTest::parametersForEightTeams(test::ScriptedUserIO& io) {
   ParametersForm form;
   open(form);
-  QCOMPARE(form.windowTitle(), QString("GENERAL LEAGUE SETUP PARAMETERS"));
-  QCOMPARE(form.sportList()->currentText(), QString("10 Pin Bowling"));
-  QCOMPARE(form.boxLabel(0)->text(), QString("Teams (2 to 52)"));
-  QCOMPARE(form.explanation(2)->text(), QString("Bowlers on each team that Bowl each week"));
-  QVERIFY(!form.gauge()->isVisible());
 
   // 60 teams are more than a week's lanes hold: cut to 52 with a beep.
   test::TypeInto(form.box(0), "60");
@@ -132,9 +123,6 @@ void NewLeagueWindowsTest::parametersForEightTeams(test::ScriptedUserIO& io) {
   QCOMPARE(form.box(3)->text(), QString("2"));
   test::TypeInto(form.box(5), "1");
   test::TypeInto(form.box(4), "30");
-  QCOMPARE(form.boxLabel(5)->text(), QString("Start Week (1 to 30)"));
-  QCOMPARE(form.boxLabel(4)->text(), QString("Weeks (1 to 52)"));
-  screenshot(form, "parameters");
 
   click(form.okButton());
   QCOMPARE(form.result(), int(QDialog::Accepted));
@@ -173,10 +161,6 @@ void NewLeagueWindowsTest::checkSchedule() {
 void NewLeagueWindowsTest::namesInTheTeamWindow(TeamForm& form, test::ScriptedUserIO& io) {
   QVERIFY(io.sawTitle("IMPORTANT NOTICE"));
   open(form);
-  QCOMPARE(form.windowTitle(), QString("TEAM AND BOWLER EDITOR"));
-  QCOMPARE(form.teamList()->count(), 8);
-  QCOMPARE(listed(form.playerList(), 3), QString("*VACANCY 104        "));
-  QCOMPARE(form.summaryLabel(1)->text(), QString("4 Bowlers per team"));
 
   io.answerInput(std::string("Strikers"));
   click(form.button(B::kRenameTeam));
@@ -234,12 +218,10 @@ void NewLeagueWindowsTest::swapDropAndSubstitute(TeamForm& form, test::ScriptedU
   QVERIFY(form.swapLabel()->isVisible());
   QCOMPARE(form.swapLabel()->text(),
            QString("Select the Team and Bowler or Sub to Swap for\nAnn Smith\non Team\nStrikers"));
-  for (int b = 0; b <= 7; ++b) QCOMPARE(form.button(b)->isVisible(), b == B::kSwapOrAdd);
   QTest::keyClick(&form, Qt::Key_Escape);  // nothing but the second press in between
   QVERIFY(form.isVisible());
   choose(form.teamList(), 1);
   choose(form.playerList(), 1);
-  screenshot(form, "teams-swap");
   click(form.button(B::kSwapOrAdd));
   QVERIFY(!form.swapLabel()->isVisible());
   QCOMPARE(listed(form.playerList(), 1), QString("Ann Smith           "));
@@ -257,21 +239,12 @@ void NewLeagueWindowsTest::swapDropAndSubstitute(TeamForm& form, test::ScriptedU
 
   // A new substitute, named at once.
   click(form.substituteBox());
-  QCOMPARE(form.teamList()->count(), 1);
-  QCOMPARE(form.teamList()->currentText(), QString("SUBSTITUTE BOWLERS"));
-  QCOMPARE(form.button(B::kSwapOrAdd)->text(), QString("&Add"));
-  QVERIFY(!form.button(B::kDropTeam)->isEnabled());
   QCOMPARE(listed(form.playerList(), 2), QString("Gus Grant           "));
   click(form.button(B::kSwapOrAdd));
   QCOMPARE(form.playerList()->count(), 4);
   QCOMPARE(listed(form.playerList(), 3), QString("SUBSTITUTE 4        "));
   renamePlayer(form, io, 3, "Ivy Lane");
   QCOMPARE(listed(form.playerList(), 3), QString("Ivy Lane            "));
-  lg.ToolTips = True;
-  QEvent enter(QEvent::Enter);
-  QApplication::sendEvent(form.button(B::kExitSave), &enter);
-  QCOMPARE(form.tipLabel()->text(), QString("Click to exit and save the data."));
-  screenshot(form, "teams-substitutes");
 }
 
 void NewLeagueWindowsTest::checkStoredLeague() {

@@ -1,12 +1,10 @@
 // The sport definitions window over the program folder's SportsInfo.dat, driven as the secretary
 // uses it.
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QtTest>
 
@@ -56,24 +54,6 @@ class SportsFormTest : public QObject {
     QVERIFY(shipped_ < 32);
   }
   void cleanup() { league_.reset(); }
-
-  void theLeaguesSportIsShown() {
-    Form form;
-    open(form);
-    QCOMPARE(form.windowTitle(), QString("Sport Definitions"));
-    QCOMPARE(form.tabs()->count(), shipped_);
-    QCOMPARE(form.tabs()->currentIndex(), 0);
-    QCOMPARE(form.tabs()->tabText(0), QString("10 Pin Bowling"));
-    const QStringList terms = {"10 Pin Bowling", "Bowl", "Bowled", "Bowling", "Bowler",
-                               "Bowlers",        "Pin",  "Lane",   "Series",  "Frame"};
-    for (int t = 0; t < 10; ++t) QCOMPARE(form.termBox(t)->text(), terms[t]);
-    const int values[8] = {300, 4, 0, 0, 75, 100, 275, 125};
-    for (int p = 0; p < 8; ++p)
-      if (p != Form::kRoundUpParam) QCOMPARE(form.paramBox(p)->text(), QString::number(values[p]));
-    QCOMPARE(form.roundUpList()->currentText(), QString("False"));
-    QCOMPARE(form.parametersFrame()->title(), QString("10 Pin Bowling Parameters"));
-    QCOMPARE(form.valuesFrame()->title(), QString("10 Pin Bowling Values"));
-  }
 
   void addingASportAndSaving() {
     Form form;
@@ -162,31 +142,6 @@ class SportsFormTest : public QObject {
     QCOMPARE(lg.SportTerm[0], std::string("10 Pin Bowling"));
   }
 
-  void theThirtyThirdSportIsRefused() {
-    Form form;
-    open(form);
-    while (form.tabs()->count() < 32) click(form, Form::AddButton);
-    QCOMPARE(form.setup().count(), 32);
-    click(form, Form::AddButton);
-    QCOMPARE(form.tabs()->count(), 32);
-    QCOMPARE(form.setup().count(), 32);
-    QCOMPARE(league_->io.shown.back().title, std::string("MAXIMUM REACHED"));
-    QCOMPARE(league_->io.shown.back().text,
-             std::string("There is a maximum of 32 sports in the master file. You have reached "
-                         "this maximum and cannot add any more"));
-    league_->io.answer(MsgAnswer::Yes);
-    click(form, Form::SaveButton);
-    QCOMPARE(SportsInFile(), 32);
-    // Opened again on a full file, the window refuses at once.
-    Form again;
-    open(again);
-    QCOMPARE(again.tabs()->count(), 32);
-    const size_t shown = league_->io.shown.size();
-    click(again, Form::AddButton);
-    QCOMPARE(league_->io.shown.size(), shown + 1);
-    QCOMPARE(league_->io.shown.back().title, std::string("MAXIMUM REACHED"));
-  }
-
   void toolTipsShowInTheTipLabelWhenSwitchedOn() {
     auto hover = [](QWidget* control) {
       QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
@@ -222,21 +177,6 @@ class SportsFormTest : public QObject {
     QVERIFY(!form.tipLabel()->isVisible());
   }
 
-  // With TALLMARK_SCREENSHOTS set to a folder, saves pictures of the window there.
-  void screenshots() {
-    const QString folder = qEnvironmentVariable("TALLMARK_SCREENSHOTS");
-    if (folder.isEmpty()) QSKIP("TALLMARK_SCREENSHOTS not set");
-    lg.ToolTips = True;
-    Form form;
-    open(form);
-    for (int i = 0; i < 5; ++i) click(form, Form::AddButton);
-    form.tabs()->setCurrentIndex(0);
-    QTest::qWait(200);
-    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
-    QCoreApplication::sendEvent(form.paramBox(1)->edit(), &enter);
-    QVERIFY(form.grab().save(QDir(folder).filePath("sports_form.png")));
-    QVERIFY(form.screen()->grabWindow(0).save(QDir(folder).filePath("sports_screen.png")));
-  }
 };
 
 QTEST_MAIN(SportsFormTest)

@@ -81,6 +81,14 @@ class QtUserIOTest : public QObject {
     QVERIFY(!AskYesNo("Again?", "CREATE BACKUP?"));
   }
 
+  // A question that names No as its default answer gets it from Enter.
+  void enterGivesTheNamedDefault() {
+    OnModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+    QVERIFY(!AskYesNo("Edit?", "EDIT TEAM AND PLAYER STATISTICS?", MsgAnswer::No));
+    OnModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Return); });
+    QVERIFY(AskYesNo("Back up?", "CREATE BACKUP?"));
+  }
+
   void warningsHaveTheCriticalIcon() {
     Seen seen;
     Press(QMessageBox::No, seen);

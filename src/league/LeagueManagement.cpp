@@ -7,6 +7,7 @@
 #include "league/ConfigFile.h"
 #include "league/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "league/RosterFiles.h"
 #include "league/SportFile.h"
@@ -47,10 +48,7 @@ bool SameLeague(const std::string& a, const std::string& b) {
 }
 
 void RemoveLeagueFile(const std::string& base, const std::string& extension, ErrorTrap& trap) {
-  std::error_code ec;
-  const std::string path = FindFileNoCase(base + extension);
-  fs::remove(path, ec);
-  if (ec) trap.set(ErrorFromErrno(ec.value()));
+  trap.set(RemoveFile(base + extension));
 }
 
 // Copies one league file from oldBase to newBase. A missing source leaves no file of that
@@ -58,8 +56,7 @@ void RemoveLeagueFile(const std::string& base, const std::string& extension, Err
 void CopyLeagueFile(const std::string& oldBase, const std::string& newBase,
                     const std::string& extension, ErrorTrap& trap) {
   const std::string source = FindFileNoCase(oldBase + extension);
-  std::error_code ec;
-  if (!fs::is_regular_file(source, ec)) {
+  if (!FileExists(source)) {
     RemoveLeagueFile(newBase, extension, trap);
     return;
   }
@@ -269,6 +266,9 @@ bool FreshStart(const FileChooser& choose) {
   if (a != MsgAnswer::Yes) return false;
   if (lg.AutoBackup) MakeBackup(lg.CurrentWeek);
 
+  // The new league is written in one commit, journaled beside it: stopped at any moment, it
+  // is either wholly there or not there at all (and a new try is not blocked).
+  LeagueTransaction tx;
   SaveAsNewLeague(choose);
   {
     BusyPointer busy;
@@ -283,6 +283,9 @@ bool FreshStart(const FileChooser& choose) {
     ClearWeekDates();
     SaveLeague();
   }
+  ErrorTrap trap;
+  trap.set(tx.commit());
+  if (!trap.report()) return false;
   return LoadLeague();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "league/FileTransaction.h"
 #include "league/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/StatsFile.h"
@@ -107,8 +108,10 @@ bool HasScoreRecords(int team, int position) {
 
 void WriteFutureScores(int team, int position, int player) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
+  LeagueTransaction tx;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w)
     WriteScore(w, team, position, static_cast<Integer>(player));
+  tx.commitReported();
 }
 
 }  // namespace tallmark

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "league/FileTransaction.h"
 #include "league/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
@@ -66,11 +67,13 @@ void RecomputeTeam(int team) {
 // The score records of the weeks after CurrentWeek at (team, position) take the new player.
 void MoveFutureScores(int team, int position, int newPlayer) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
+  LeagueTransaction tx;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w) {
     Integer stored = 0;
     ReadScore(w, team, position, stored);
     WriteScore(w, team, position, static_cast<Integer>(newPlayer));
   }
+  tx.commitReported();
 }
 
 }  // namespace

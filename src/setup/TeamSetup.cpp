@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "league/FileTransaction.h"
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
 #include "league/Text.h"
@@ -225,9 +226,12 @@ TeamSetup::CloseResult TeamSetup::exitAndSave() {
     offerBackup();
   else
     OfferBackup();
-  // The rebuilt schedule changes the lane count the configuration holds: save after it.
+  // The rebuilt schedule changes the lane count the configuration holds: save after it, in
+  // the same commit.
+  LeagueTransaction tx;
   CloseResult result = checkSchedule();
   SaveLeague();
+  tx.commitReported();
   return result;
 }
 

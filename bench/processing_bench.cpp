@@ -32,6 +32,9 @@ std::string MakeFolder() {
 
 void BuildLeague(const std::string& folder) {
   InitLeagueData();
+  lg.ProgramPath = folder;  // the sport file a save writes
+  std::filesystem::copy_file(std::string(TALLMARK_BUILD_DATA_DIR) + "/SportsInfo.dat",
+                             folder + "SportsInfo.dat");
   lg.DataPath = folder;
   lg.FileName = "BIGLEAGUE";
   lg.LeagueName = "Largest League";

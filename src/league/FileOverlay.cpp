@@ -33,24 +33,6 @@ int ReadDisk(const std::string& path, std::int64_t offset, std::string& out, std
   return result;
 }
 
-// The whole file as the disk holds it.
-int ReadDiskWhole(const std::string& path, std::string& out) {
-  out.clear();
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ErrorFromErrno(errno);
-  char buf[65536];
-  int result = kErrNone;
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) result = ErrorFromErrno(errno);
-    if (n <= 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return result;
-}
-
 void MarkDirty(HeldFile& f, std::int64_t begin, std::int64_t end) {
   auto it = f.dirty.upper_bound(begin);
   if (it != f.dirty.begin() && std::prev(it)->second >= begin) {
@@ -127,6 +109,28 @@ Held* held = nullptr;
 
 }  // namespace
 
+int ReadDiskWhole(const std::string& path, std::string& out) {
+  out.clear();
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ErrorFromErrno(errno);
+  // Straight into the text, sized from the file, so that a file takes two reads.
+  struct stat st;
+  out.resize(::fstat(fd, &st) == 0 && st.st_size > 0 ? st.st_size + 1 : 65536);
+  std::size_t have = 0;
+  int result = kErrNone;
+  for (;;) {
+    if (have == out.size()) out.resize(2 * out.size());
+    ssize_t n = ::read(fd, out.data() + have, out.size() - have);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) result = ErrorFromErrno(errno);
+    if (n <= 0) break;
+    have += static_cast<std::size_t>(n);
+  }
+  out.resize(have);
+  ::close(fd);
+  return result;
+}
+
 Held* Current() { return held; }
 
 void SetCurrent(Held* h) { held = h; }
@@ -174,7 +178,10 @@ void ReplaceWhole(HeldFile& f, std::string_view data) {
 }
 
 int Append(HeldFile& f, std::string_view data) {
-  if (int err = MakeWhole(f)) return err;
+  // A log is appended to where it ends, without reading it.
+  if (!f.whole)
+    return WriteRange(f, std::max<std::int64_t>(Size(f), 0), data.size(),
+                      reinterpret_cast<const unsigned char*>(data.data()));
   if (!f.exists) f.data.clear();
   const auto begin = static_cast<std::int64_t>(f.data.size());
   f.data.append(data);
@@ -190,6 +197,14 @@ void Remove(HeldFile& f) {
   f.data.clear();
   f.known.clear();
   f.dirty.clear();
+}
+
+int Prefetch(HeldFile& f, std::int64_t offset, std::size_t size) {
+  if (f.whole || KnownRange(f, offset, size)) return kErrNone;
+  std::string bytes;
+  if (int err = ReadDisk(f.path, offset, bytes, size)) return err;
+  AddKnown(f, offset, std::move(bytes), false);
+  return kErrNone;
 }
 
 int ReadRange(HeldFile& f, std::int64_t offset, std::size_t size, unsigned char* buf) {
@@ -228,8 +243,11 @@ int WriteRange(HeldFile& f, std::int64_t offset, std::size_t size, const unsigne
 
 std::int64_t Size(HeldFile& f) {
   if (!f.whole) {
-    struct stat st;
-    std::int64_t size = ::stat(f.path.c_str(), &st) == 0 ? st.st_size : -1;
+    if (f.diskSize == -2) {
+      struct stat st;
+      f.diskSize = ::stat(f.path.c_str(), &st) == 0 ? st.st_size : -1;
+    }
+    std::int64_t size = f.diskSize;
     if (!f.dirty.empty()) size = std::max(size, std::prev(f.dirty.end())->second);
     return size;
   }

@@ -19,6 +19,7 @@ struct HeldFile {
   std::string data;             // (whole) the contents
   std::map<std::int64_t, std::string> known;   // (not whole) byte ranges read or written
   std::map<std::int64_t, std::int64_t> dirty;  // written ranges, begin -> end, merged
+  std::int64_t diskSize = -2;   // (not whole) the size on disk once asked (-1 missing)
 };
 
 // One change of the commit.
@@ -38,12 +39,16 @@ struct Held {
 Held* Current();
 void SetCurrent(Held* held);
 
+// Reads a whole file from disk, whatever the transaction holds. Returns 0 or an error number.
+int ReadDiskWhole(const std::string& path, std::string& out);
+
 // The held file for path (read from disk as needed); nullptr without a transaction.
 HeldFile* Find(const std::string& path);
 int ReadWhole(HeldFile& f, std::string& out);
 void ReplaceWhole(HeldFile& f, std::string_view data);
 int Append(HeldFile& f, std::string_view data);
 void Remove(HeldFile& f);
+int Prefetch(HeldFile& f, std::int64_t offset, std::size_t size);
 int ReadRange(HeldFile& f, std::int64_t offset, std::size_t size, unsigned char* buf);
 int WriteRange(HeldFile& f, std::int64_t offset, std::size_t size, const unsigned char* buf);
 // -1 when the file does not exist.

@@ -44,22 +44,7 @@ bool FileExists(const std::string& path) {
 int ReadWholeFile(const std::string& path, std::string& out) {
   out.clear();
   if (overlay::HeldFile* held = overlay::Find(path)) return overlay::ReadWhole(*held, out);
-  int fd = ::open(FindFileNoCase(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ErrorFromErrno(errno);
-  char buf[65536];
-  int result = kErrNone;
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      result = ErrorFromErrno(errno);
-      break;
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return result;
+  return overlay::ReadDiskWhole(FindFileNoCase(path), out);
 }
 
 int WriteFilesAtomic(const std::vector<FileContents>& files) {

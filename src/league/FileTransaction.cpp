@@ -229,9 +229,8 @@ bool InTransaction() { return root != nullptr; }
 
 void PrefetchRange(const std::string& path, std::int64_t offset, std::int64_t count) {
   overlay::HeldFile* f = overlay::Find(path);
-  if (!f || f->whole || count <= 0) return;
-  std::string bytes(static_cast<std::size_t>(count), '\0');
-  int err = overlay::ReadRange(*f, offset, bytes.size(), reinterpret_cast<unsigned char*>(bytes.data()));
+  if (!f || count <= 0) return;
+  int err = overlay::Prefetch(*f, offset, static_cast<std::size_t>(count));
   if (err != kErrNone && root->error == kErrNone) root->error = err;
 }
 

@@ -92,7 +92,7 @@ bool SaveLeague() {
                                {base + ".STT", stats},
                                {base + ".RST", roster},
                                {base + ".MSG", bulletin}}));
-  if (!trap.failed()) trap.set(tx.commit());
+  if (!trap.failed() && sportOk) trap.set(tx.commit());
   return trap.report() && sportOk;
 }
 

@@ -10,6 +10,7 @@
 
 #include "league/ConfigFile.h"
 #include "league/LeagueData.h"
+#include "league/SysIO.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "processing/WeeklyProcessing.h"
@@ -31,6 +32,9 @@ std::string MakeFolder() {
 
 void BuildLeague(const std::string& folder) {
   InitLeagueData();
+  lg.ProgramPath = folder;  // the sport file a save writes
+  std::filesystem::copy_file(std::string(TALLMARK_BUILD_DATA_DIR) + "/SportsInfo.dat",
+                             folder + "SportsInfo.dat");
   lg.DataPath = folder;
   lg.FileName = "BIGLEAGUE";
   lg.LeagueName = "Largest League";
@@ -103,7 +107,16 @@ struct Fixture {
   }
 };
 
+// Argument 1: every commit is made durable (fsync of files and folder); 0: the same writes
+// without the fsyncs, to show what the disk's flushing costs on top.
+void UseSyncs(const benchmark::State& state) {
+  FaultPlan plan;
+  plan.syncs = state.range(0) != 0;
+  SetFaultPlan(plan);
+}
+
 void BM_ProcessOneWeek(benchmark::State& state) {
+  UseSyncs(state);
   Fixture fx(1);
   for (auto _ : state) {
     state.PauseTiming();
@@ -112,9 +125,10 @@ void BM_ProcessOneWeek(benchmark::State& state) {
     if (!ProcessWeek(1)) state.SkipWithError("week refused");
   }
 }
-BENCHMARK(BM_ProcessOneWeek)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessOneWeek)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_ProcessSeason(benchmark::State& state) {
+  UseSyncs(state);
   Fixture fx(kMaxWeeks);
   for (auto _ : state) {
     state.PauseTiming();
@@ -126,14 +140,15 @@ void BM_ProcessSeason(benchmark::State& state) {
     }
   }
 }
-BENCHMARK(BM_ProcessSeason)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessSeason)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLeague(benchmark::State& state) {
+  UseSyncs(state);
   Fixture fx(0);
   for (auto _ : state)
     if (!SaveLeague()) state.SkipWithError("save failed");
 }
-BENCHMARK(BM_SaveLeague)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveLeague)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLeague(benchmark::State& state) {
   Fixture fx(0);

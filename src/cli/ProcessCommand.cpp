@@ -32,6 +32,7 @@ int PrintMissingResults() {
 
 int RunProcess(const std::vector<std::string>& args) {
   Args a(args);
+  const bool backup = !a.flag("--no-backup");
   a.finish();
   std::vector<std::string> rest = a.positional();
   if (a.bad()) return UsageError("process", a.problem());
@@ -52,13 +53,29 @@ int RunProcess(const std::vector<std::string>& args) {
   ReadWholeFile(AwardsLogPath(), logBefore);
   int week = entry.week();
   EntryLeave left;
+  bool backupFailed = false;
   {
     // The backup and process questions are answered Yes.
     CaptureUserIO io(MsgAnswer::Yes);
     ProcessHooks hooks;
-    hooks.offerBackup = OfferBackup;
+    if (backup) {
+      hooks.offerBackup = [&] {
+        if (OfferBackup()) return true;
+        backupFailed = true;
+        for (const auto& shown : io.shown)
+          if (shown.text.rfind("BACKUP FAILED!", 0) == 0)
+            std::fprintf(stderr, "%s\n", Plain(shown.text).c_str());
+        return false;
+      };
+    }
     left = entry.leaveAndProcess(hooks);
   }
+  if (backupFailed)
+    return Failure("week " + std::to_string(week) +
+                   " was not processed (give --no-backup to process without a backup)");
+  if (left == EntryLeave::Failed)
+    return Failure("week " + std::to_string(week) +
+                   " was not processed: the league's files are as they were");
   if (left != EntryLeave::Processed) return PrintMissingResults();
 
   // The award lines this week added to the log.
@@ -70,9 +87,10 @@ int RunProcess(const std::vector<std::string>& args) {
   return kExitOk;
 }
 
-CommandRegistration reg({"process", "LEAGUE.CFG",
+CommandRegistration reg({"process", "LEAGUE.CFG [--no-backup]",
                          "process the next week when all its results are complete (status 3 "
-                         "when results are missing)",
+                         "when results are missing); the week's backup is made first, and a "
+                         "failed backup stops it unless --no-backup is given",
                          RunProcess});
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "common/FileErrors.h"
+#include "league/FileTransaction.h"
 #include "league/ConfigFile.h"
 #include "league/FileSystem.h"
 #include "setup/RosterImport.h"
@@ -26,6 +28,7 @@ int Run(const std::vector<std::string>& args) {
   std::string csv;
   if (ReadWholeFile(file, csv) != 0) return Failure("cannot read " + file);
   if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  LeagueTransaction tx;  // the roster's records and the league's files in one commit
   RosterImportResult result = ImportRoster(csv);
   if (!result.ok()) {
     for (const std::string& r : result.refusals)
@@ -34,6 +37,9 @@ int Run(const std::vector<std::string>& args) {
                    " row(s) refused");
   }
   if (!SaveLeague()) return Failure("the league could not be saved");
+  ErrorTrap trap;
+  trap.set(tx.commit());
+  if (!trap.report()) return Failure("the league could not be saved; its files are as they were");
   std::printf("%d roster place(s) filled\n", result.rowsApplied);
   return kExitOk;
 }

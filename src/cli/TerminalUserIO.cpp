@@ -19,6 +19,15 @@ std::string Plain(const std::string& text) {
   return Cp1252ToUtf8(s);
 }
 
+std::string ErrorDescriptionOf(const std::string& text) {
+  const std::string gap = "\r\n\r\n";
+  std::size_t start = text.find(gap);
+  if (start == std::string::npos) return text;
+  start += gap.size();
+  std::size_t end = text.find(gap, start);
+  return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
 bool Interactive() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
 
 }  // namespace
@@ -27,9 +36,13 @@ MsgAnswer TerminalUserIO::message(const std::string& text, const std::string& ti
                                   MsgButtons buttons, MsgIcon,
                                   std::optional<MsgAnswer> defaultAnswer) {
   if (title == "PROGRAM ERROR!") {
+    // Only the description (the second paragraph of the error text) is for a terminal: the
+    // rest speaks of buttons. The same error reported again in a row is printed once.
     ++errors_;
-    // The description is the third paragraph of the error text.
-    std::fprintf(stderr, "tallmark-cli: error: %s\n", Plain(text).c_str());
+    const std::string description = ErrorDescriptionOf(text);
+    if (description != lastError_)
+      std::fprintf(stderr, "tallmark-cli: error: %s\n", Plain(description).c_str());
+    lastError_ = description;
     return MsgAnswer::Ok;
   }
   if (!title.empty()) std::fprintf(stderr, "%s: ", Plain(title).c_str());

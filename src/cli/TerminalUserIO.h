@@ -2,6 +2,8 @@
 // terminal when there is one, otherwise with the question's own default answer, or the tool's.
 #pragma once
 
+#include <string>
+
 #include "common/UserIO.h"
 
 namespace tallmark::cli {
@@ -23,6 +25,7 @@ class TerminalUserIO final : public UserIO {
 
  private:
   int errors_ = 0;
+  std::string lastError_;
 };
 
 }  // namespace tallmark::cli

@@ -13,6 +13,7 @@
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "common/Text.h"
+#include "league/FileTransaction.h"
 
 namespace fs = std::filesystem;
 
@@ -155,11 +156,16 @@ int StagedRestore::moveIntoPlace() {
     if (fs::is_directory(fs::symlink_status(target, ec))) return kErrPathFileAccess;
     targets.push_back(target);
   }
+  if (names_.empty()) return kErrNone;
+  // Every file in one commit, journaled beside the league the archive holds.
+  const std::string first = names_[0];
+  LeagueTransaction tx(folder_ + first.substr(0, first.rfind('.')));
+  std::string data;
   for (std::size_t i = 0; i < names_.size(); ++i) {
-    const std::string source = staging_ + "/" + names_[i];
-    if (::rename(source.c_str(), targets[i].c_str()) != 0) return ErrorFromErrno(errno);
+    if (int err = ReadWholeFile(staging_ + "/" + names_[i], data)) return err;
+    if (int err = WriteFileAtomic(targets[i], data)) return err;
   }
-  return kErrNone;
+  return tx.commit();
 }
 
 }  // namespace tallmark

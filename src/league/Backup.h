@@ -13,8 +13,8 @@ namespace tallmark {
 std::string BackupArchiveName(int week);
 
 // Before data are changed: makes the backup of CurrentWeek, asking first unless AutoBackup is
-// on. Does nothing with no league open.
-void OfferBackup();
+// on. Does nothing with no league open. Returns false when a backup was made and failed.
+bool OfferBackup();
 
 // Packs every file of the open league (FileName + ".*") into the archive of week w (replacing
 // it), then puts the current score file into the archives of the earlier weeks that exist.

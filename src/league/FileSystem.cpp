@@ -7,11 +7,13 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 #include <vector>
 
 #include "common/FileErrors.h"
 #include "common/Text.h"
+#include "league/FileOverlay.h"
+#include "league/FileTransaction.h"
+#include "league/SysIO.h"
 
 namespace fs = std::filesystem;
 
@@ -34,85 +36,29 @@ std::string FindFileNoCase(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
+  if (overlay::HeldFile* held = overlay::Find(path); held && held->whole) return held->exists;
   std::error_code ec;
   return fs::is_regular_file(FindFileNoCase(path), ec);
 }
 
 int ReadWholeFile(const std::string& path, std::string& out) {
   out.clear();
-  int fd = ::open(FindFileNoCase(path).c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ErrorFromErrno(errno);
-  char buf[65536];
-  int result = kErrNone;
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      result = ErrorFromErrno(errno);
-      break;
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return result;
+  if (overlay::HeldFile* held = overlay::Find(path)) return overlay::ReadWhole(*held, out);
+  return overlay::ReadDiskWhole(FindFileNoCase(path), out);
 }
-
-namespace {
-
-
-std::string TempNameFor(const std::string& target) {
-  static std::mt19937_64 rng{std::random_device{}()};
-  return target + ".tmp" + std::to_string(rng() % 1000000000ULL);
-}
-
-}  // namespace
-
-namespace {
-
-// Writes data to a new temporary file beside target; returns 0 or an error number.
-int WriteTemporary(const std::string& target, std::string_view data, std::string& temp) {
-  fs::path dir = fs::path(target).parent_path();
-  std::error_code ec;
-  if (!dir.empty() && !fs::is_directory(dir, ec)) return kErrPathNotFound;
-  temp = TempNameFor(target);
-  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    temp.clear();
-    return ErrorFromErrno(errno);
-  }
-  int result = WriteAll(fd, data.data(), data.size());
-  if (result == kErrNone && ::fsync(fd) != 0) result = ErrorFromErrno(errno);
-  if (::close(fd) != 0 && result == kErrNone) result = ErrorFromErrno(errno);
-  return result;
-}
-
-}  // namespace
 
 int WriteFilesAtomic(const std::vector<FileContents>& files) {
-  std::vector<std::string> targets, temps(files.size());
-  int result = kErrNone;
-  for (std::size_t i = 0; i < files.size() && result == kErrNone; ++i) {
-    targets.push_back(FindFileNoCase(files[i].path));
-    result = WriteTemporary(targets[i], files[i].data, temps[i]);
-  }
-  if (result != kErrNone) {
-    for (const std::string& temp : temps)
-      if (!temp.empty()) ::unlink(temp.c_str());
-    return result;
-  }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    if (::rename(temps[i].c_str(), targets[i].c_str()) != 0) {
-      if (result == kErrNone) result = ErrorFromErrno(errno);
-      ::unlink(temps[i].c_str());
-    }
-  }
-  return result;
+  if (files.empty()) return kErrNone;
+  std::string base = files[0].path;
+  base = base.substr(0, base.size() - fs::path(base).extension().string().size());
+  LeagueTransaction tx(base);
+  for (const FileContents& f : files) overlay::ReplaceWhole(*overlay::Find(f.path), f.data);
+  return tx.commit();
 }
 
 int WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
-    ssize_t n = ::write(fd, data, size);
+    ssize_t n = sysio::Write(fd, data, size);
     if (n < 0) {
       if (errno == EINTR) continue;
       return ErrorFromErrno(errno);
@@ -128,6 +74,7 @@ int WriteFileAtomic(const std::string& path, std::string_view data) {
 }
 
 int AppendToFile(const std::string& path, std::string_view data) {
+  if (overlay::HeldFile* held = overlay::Find(path)) return overlay::Append(*held, data);
   int fd = ::open(FindFileNoCase(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
   if (fd < 0) return ErrorFromErrno(errno);
   int result = WriteAll(fd, data.data(), data.size());
@@ -148,6 +95,8 @@ int RecordFile::readRange(std::int64_t n, std::int64_t count, unsigned char* buf
   const std::size_t size = static_cast<std::size_t>(count * length_);
   std::memset(buf, 0, size);
   if (n < 1) return kErrBadRecordNumber;
+  if (overlay::HeldFile* held = overlay::Find(path_))
+    return overlay::ReadRange(*held, (n - 1) * length_, size, buf);
   int fd = ::open(FindFileNoCase(path_).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errno == ENOENT ? kErrNone : ErrorFromErrno(errno);
   off_t offset = static_cast<off_t>((n - 1) * length_);
@@ -169,6 +118,9 @@ int RecordFile::readRange(std::int64_t n, std::int64_t count, unsigned char* buf
 
 int RecordFile::writeRange(std::int64_t n, std::int64_t count, const unsigned char* buf) const {
   if (n < 1) return kErrBadRecordNumber;
+  if (overlay::HeldFile* held = overlay::Find(path_))
+    return overlay::WriteRange(*held, (n - 1) * length_, static_cast<std::size_t>(count * length_),
+                               buf);
   int fd = ::open(FindFileNoCase(path_).c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
   if (fd < 0) return ErrorFromErrno(errno);
   const std::size_t size = static_cast<std::size_t>(count * length_);
@@ -176,7 +128,7 @@ int RecordFile::writeRange(std::int64_t n, std::int64_t count, const unsigned ch
   std::size_t done = 0;
   int result = kErrNone;
   while (done < size) {
-    ssize_t put = ::pwrite(fd, buf + done, size - done, offset + static_cast<off_t>(done));
+    ssize_t put = sysio::PWrite(fd, buf + done, size - done, offset + static_cast<off_t>(done));
     if (put < 0) {
       if (errno == EINTR) continue;
       result = ErrorFromErrno(errno);
@@ -186,6 +138,23 @@ int RecordFile::writeRange(std::int64_t n, std::int64_t count, const unsigned ch
   }
   if (::close(fd) != 0 && result == kErrNone) result = ErrorFromErrno(errno);
   return result;
+}
+
+int RemoveFile(const std::string& path) {
+  if (overlay::HeldFile* held = overlay::Find(path)) {
+    overlay::Remove(*held);
+    return kErrNone;
+  }
+  LeagueTransaction tx(path);
+  overlay::Remove(*overlay::Find(path));
+  return tx.commit();
+}
+
+std::int64_t FileSize(const std::string& path) {
+  if (overlay::HeldFile* held = overlay::Find(path)) return overlay::Size(*held);
+  std::error_code ec;
+  auto size = fs::file_size(FindFileNoCase(path), ec);
+  return ec ? -1 : static_cast<std::int64_t>(size);
 }
 
 float GetSingle(const unsigned char* p) {

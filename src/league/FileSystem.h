@@ -33,11 +33,19 @@ struct FileContents {
 // (a full disk, a missing folder) leaves every old file as it was. Returns 0 or the first error.
 int WriteFilesAtomic(const std::vector<FileContents>& files);
 
+// Removes a file (nothing when it is missing). Returns 0 or an error number.
+int RemoveFile(const std::string& path);
+// The size of a file in bytes, -1 when it is missing.
+std::int64_t FileSize(const std::string& path);
+
 // Writes all of data to an open file descriptor. Returns 0 or an error number.
 int WriteAll(int fd, const char* data, std::size_t size);
 
 // Appends data to a file, creating it when missing. Returns 0 or an error number.
 int AppendToFile(const std::string& path, std::string_view data);
+
+// Within an open LeagueTransaction (league/FileTransaction.h) all of these read and write what
+// the transaction holds, and the disk changes only when it commits.
 
 // A file of fixed-length records numbered from 1, opened for each access. Records past the end
 // read as zeros; writing past the end extends the file (the gap reads as zeros).

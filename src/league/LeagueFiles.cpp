@@ -4,6 +4,7 @@
 #include "league/ConfigFile.h"
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "league/RosterFiles.h"
 #include "league/SeqFile.h"
@@ -30,6 +31,16 @@ void ShowOldVersionMessage(const std::string& version) {
          "ATTENTION", MsgIcon::Critical);
 }
 
+// Says what the opening did with a save that a stopped program left unfinished.
+void ReportRecovery(Recovery done) {
+  if (done == Recovery::Finished)
+    MsgBox("The last save of this league was interrupted after it was complete; it has now been "
+           "finished.", "ATTENTION");
+  else if (done == Recovery::RolledBack)
+    MsgBox("The last save of this league was interrupted before it was complete; the league is "
+           "as it was before that save.", "ATTENTION");
+}
+
 }  // namespace
 
 VersionCheck CheckConfigVersion() {
@@ -49,6 +60,7 @@ VersionCheck CheckConfigVersion() {
 }
 
 bool LoadLeague() {
+  if (LeagueOpen() && !InTransaction()) ReportRecovery(RecoverInterruptedCommit(LeagueBasePath()));
   if (CheckConfigVersion() != VersionCheck::Accepted) return false;
   BusyPointer busy;
   ReadConfig();
@@ -64,6 +76,7 @@ bool LoadLeague() {
 bool SaveLeague() {
   if (!LeagueOpen()) return true;
   BusyPointer busy;
+  LeagueTransaction tx;
   const std::string config = ConfigText();
   bool sportOk = WriteSport(lg.SportNumber);
   const std::string identities = IdentitiesText();
@@ -79,6 +92,7 @@ bool SaveLeague() {
                                {base + ".STT", stats},
                                {base + ".RST", roster},
                                {base + ".MSG", bulletin}}));
+  if (!trap.failed() && sportOk) trap.set(tx.commit());
   return trap.report() && sportOk;
 }
 

@@ -7,6 +7,7 @@
 #include "league/ConfigFile.h"
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "league/RosterFiles.h"
 #include "league/SportFile.h"
@@ -50,8 +51,7 @@ bool SameLeague(const std::string& a, const std::string& b) {
 void CopyLeagueFile(const std::string& oldBase, const std::string& newBase,
                     const std::string& extension, ErrorTrap& trap) {
   const std::string source = FindFileNoCase(oldBase + extension);
-  std::error_code ec;
-  if (!fs::is_regular_file(source, ec)) {
+  if (!FileExists(source)) {
     RemoveLeagueFile(newBase, extension, trap);
     return;
   }
@@ -64,10 +64,7 @@ void CopyLeagueFile(const std::string& oldBase, const std::string& newBase,
 }  // namespace
 
 void RemoveLeagueFile(const std::string& base, const std::string& extension, ErrorTrap& trap) {
-  std::error_code ec;
-  const std::string path = FindFileNoCase(base + extension);
-  fs::remove(path, ec);
-  if (ec) trap.set(ErrorFromErrno(ec.value()));
+  trap.set(RemoveFile(base + extension));
 }
 
 void ClearWeekDates() {

@@ -26,16 +26,10 @@ long SessionBase(int s) { return (s - 1) * kSessionStatRecords + 1; }
 
 // The bytes of the statistics file, at most the twelve sessions' worth.
 int ReadExistingStats(std::string& data) {
-  data.clear();
-  std::error_code ec;
-  const std::string path = FindFileNoCase(StatsPath());
-  if (!std::filesystem::exists(path, ec)) return kErrNone;
-  auto size = std::filesystem::file_size(path, ec);
-  if (ec) return kErrDeviceIO;
-  data.resize(std::min<std::size_t>(size, kWholeFileBytes));
-  if (data.empty()) return kErrNone;
-  return RecordFile(path, 1).readRange(1, static_cast<std::int64_t>(data.size()),
-                                       reinterpret_cast<unsigned char*>(data.data()));
+  int err = ReadWholeFile(StatsPath(), data);
+  if (err == kErrFileNotFound) err = kErrNone;
+  if (data.size() > kWholeFileBytes) data.resize(kWholeFileBytes);
+  return err;
 }
 
 }  // namespace

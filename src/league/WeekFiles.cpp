@@ -1,5 +1,6 @@
 #include "league/WeekFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -7,14 +8,15 @@
 
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "league/SeqFile.h"
 
 namespace tallmark {
 
 namespace {
 
-constexpr int kSeasonRecordLength = 6;
-constexpr int kScoreRecordLength = 44;
+constexpr int kSeasonRecordLength = kSeasonRecordBytes;
+constexpr int kScoreRecordLength = kScoreRecordBytes;
 
 // Offsets of the score record's fields.
 constexpr int kOffPlayer = 0;
@@ -153,6 +155,17 @@ bool WriteWeekResults(int week) {
     trap.set(file.write(base + i, rec));
   }
   return trap.report();
+}
+
+void PrefetchWeek(int week) {
+  const int teams = std::min<int>(std::max<int>(lg.LastTeam, lg.NumTeams), kMaxTeams);
+  const std::int64_t first = ScoreRecordNumber(week, 1, 1);
+  const std::int64_t last = ScoreRecordNumber(week, teams, std::max<int>(lg.PlayersPerWeek, 1));
+  if (first >= 1 && last >= first)
+    PrefetchRange(ScoreFilePath(), (first - 1) * kScoreRecordLength,
+                  (last - first + 1) * kScoreRecordLength);
+  PrefetchRange(SeasonFilePath(), WeekBlockBase(week) * kSeasonRecordLength,
+                kLaneSlotsPerWeekBlock * kSeasonRecordLength);
 }
 
 bool ReadScore(int week, int team, int position, Integer& player) {

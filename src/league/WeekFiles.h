@@ -9,6 +9,10 @@
 
 namespace tallmark {
 
+// Bytes of a season results record and of a score record.
+constexpr int kSeasonRecordBytes = 6;
+constexpr int kScoreRecordBytes = 44;
+
 // Record number of the score record of week w, team t, line-up position p (32-bit).
 std::int32_t ScoreRecordNumber(int week, int team, int position);
 
@@ -29,5 +33,9 @@ bool ReadScore(int week, int team, int position, Integer& player);
 // a byte, or points whose twentieths do not fit 16 bits, is refused (error 6) and nothing is
 // written. Points are taken at their shortest decimal form, so 1.3 read back is stored as 26.
 bool WriteScore(int week, int team, int position, Integer player);
+
+// Within an open transaction: reads week w's score records and season results block from disk
+// in one access each, so that the week's record reads and writes touch no file.
+void PrefetchWeek(int week);
 
 }  // namespace tallmark

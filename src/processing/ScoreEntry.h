@@ -64,6 +64,7 @@ enum class EntryOpen {
 enum class EntryLeave {
   Kept,         // results stored, not processed (cancel, missing results, or No)
   Processed,    // the week was processed and the league saved and loaded again
+  Failed,       // the backup asked for or a write failed: nothing was processed
 };
 
 // What the "PRINT DATA ENTRY FORMS" question chose: the teams to print, and the blank rows added
@@ -85,8 +86,10 @@ struct EntryForm {
 
 // Hooks of leaving with the process button.
 struct ProcessHooks {
-  std::function<void()> offerBackup;          // before anything else; none: no backup
+  // Before anything else; none: no backup. False stops the processing (a failed backup).
+  std::function<bool()> offerBackup;
   std::function<void(int percent)> progress;  // the progress of the processing
+  bool askFirst = true;                       // the "process now?" question
 };
 
 class ScoreEntry {
@@ -181,6 +184,7 @@ class ScoreEntry {
   void leaveWithoutProcessing();
 
  private:
+  static bool ProcessAndSave(int week, const std::function<void(int percent)>& progress);
   // What the entry holds for each team of the week: its forfeit mark and the sums of its rows'
   // averages and handicaps.
   struct TeamHeld {

@@ -2,6 +2,7 @@
 // pairing of a position round, and what every team of the week already holds.
 #include <cstdlib>
 
+#include "league/FileTransaction.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
@@ -68,11 +69,15 @@ EntryOpen ScoreEntry::open() {
   if (!LeagueOpen()) return EntryOpen::NoLeague;
   if (lg.CurrentWeek >= lg.NumWeeks) return EntryOpen::SeasonOver;
   week_ = shown_ = lg.CurrentWeek + 1;
+  // The week's records are read at once; anything the opening writes goes in one commit.
+  LeagueTransaction tx;
+  PrefetchWeek(week_);
   if (!ReadTeams(week_)) return EntryOpen::NoSchedule;
   openingSession_ = lg.CurrentSession;
   ApplySessionStart(week_, storing_);
   date_ = WeekDateText(week_);
   CountComplete();
+  tx.commitReported();
   return EntryOpen::Ready;
 }
 

@@ -2,8 +2,12 @@
 #include <algorithm>
 
 #include "league/ConfigFile.h"
+#include "common/FileErrors.h"
+#include "league/FileTransaction.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
+#include "league/WeekSnapshot.h"
+#include "processing/WeeklyProcessing.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
 #include "common/UserIO.h"
@@ -21,6 +25,7 @@ bool ScoreEntry::selectTeam(int team) {
 // week's record of the season results file.
 void ScoreEntry::saveCurrentTeam() {
   if (team_ == 0 || viewingEarlierWeek()) return;
+  LeagueTransaction tx;  // the team's records and the week's block together
   for (int j = 1; j <= rowCount(); ++j) {
     const EntryRow& r = rows_[j];
     lg.ScrHandicap = r.handicap;
@@ -38,6 +43,9 @@ void ScoreEntry::saveCurrentTeam() {
   StoreTeamHandicaps(team_);
   SumCompleteFlags();
   if (storing_) WriteWeekResults(week_);
+  ErrorTrap trap;
+  trap.set(tx.commit());
+  trap.report();
 }
 
 std::string ScoreEntry::statusText() const {
@@ -72,30 +80,47 @@ EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
   if (viewingEarlierWeek()) showWeek(week_);
   saveCurrentTeam();
   StoreDate();
-  if (hooks.offerBackup && storing_) hooks.offerBackup();
+  if (hooks.offerBackup && storing_ && !hooks.offerBackup()) {
+    leaveWithoutProcessing();
+    return EntryLeave::Failed;
+  }
   if (lg.CompleteSlots != 2 * lg.NumLanes || lg.CurrentWeek == lg.NumWeeks) {
     MsgBox(MissingResultsText(), kMissingResultsTitle);
     leaveWithoutProcessing();
     return EntryLeave::Kept;
   }
-  if (!AskYesNo(kProcessQuestion, kProcessTitle) || !storing_) {
+  if ((hooks.askFirst && !AskYesNo(kProcessQuestion, kProcessTitle)) || !storing_) {
     leaveWithoutProcessing();
     return EntryLeave::Kept;
   }
   if (hooks.progress) hooks.progress(0);
-  if (!RunWeeklyProcessing(week_, hooks.progress)) {  // never a week twice
-    leaveWithoutProcessing();
-    return EntryLeave::Kept;
-  }
-  lg.CurrentWeek = static_cast<Integer>(lg.CurrentWeek + 1);
-  lg.CompleteSlots = 0;  // nothing of the next week is entered yet
-  entering_.clear();     // the entering averages are now the players' own
-  SaveLeague();
+  const bool done = ProcessAndSave(week_, hooks.progress);
+  // After a failure nothing was written: the league comes back as the files hold it.
+  if (done) entering_.clear();  // the entering averages are now the players' own
   LoadLeague();
   team_ = 0;
   rows_.clear();
   week_ = shown_ = 0;
-  return EntryLeave::Processed;
+  return done ? EntryLeave::Processed : EntryLeave::Failed;
+}
+
+// The week processed, CurrentWeek raised and the league saved in one commit, with the snapshot
+// that lets the week be undone.
+bool ScoreEntry::ProcessAndSave(int week, const std::function<void(int percent)>& progress) {
+  LeagueTransaction tx;
+  WeekSnapshot snapshot(week);
+  if (!RunWeeklyProcessing(week, progress)) return false;  // never a week twice
+  lg.CurrentWeek = static_cast<Integer>(lg.CurrentWeek + 1);
+  lg.CompleteSlots = 0;  // nothing of the next week is entered yet
+  if (!SaveLeague()) {
+    ForgetProcessedWeek();
+    return false;
+  }
+  snapshot.store();
+  ErrorTrap trap;
+  trap.set(tx.commit());
+  if (!trap.report()) ForgetProcessedWeek();
+  return !trap.failed();
 }
 
 }  // namespace tallmark

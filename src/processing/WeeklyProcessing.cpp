@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/FileErrors.h"
+#include "league/FileTransaction.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "processing/Awards.h"
@@ -217,7 +219,11 @@ bool ProcessWeek(int week, const ProgressFn& progress) {
   if (week != lg.CurrentWeek + 1 || week < 1 || week > kMaxWeeks) return false;
   if (lastProcessed == ProcessedKey(week)) return false;
   BusyPointer busy;
+  // The week is read at once, worked out in memory and written in one commit (with the caller's
+  // when it has one open).
+  LeagueTransaction tx;
   CleanSettings();
+  PrefetchWeek(week);
   ww.WeekBestOverAverage = 0;
   ww.WeekBestPlayer = -1;
   ReadWeekResults(week);
@@ -239,6 +245,9 @@ bool ProcessWeek(int week, const ProgressFn& progress) {
   WriteWeekResults(week);
   if (ww.WeekBestOverAverage > 0 && ww.WeekBestPlayer >= 0)
     LogWeekBestAward(ww.WeekBestPlayer, ww.WeekBestOverAverage, week);
+  ErrorTrap trap;
+  trap.set(tx.commit());
+  if (!trap.report()) return false;
   lastProcessed = ProcessedKey(week);
   return true;
 }

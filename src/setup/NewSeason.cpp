@@ -4,6 +4,7 @@
 #include "common/UserIO.h"
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
@@ -82,6 +83,9 @@ bool FreshStart(const FileChooser& choose) {
   if (a != MsgAnswer::Yes) return false;
   if (lg.AutoBackup) MakeBackup(lg.CurrentWeek);
 
+  // The new league is written in one commit, journaled beside it: stopped at any moment, it
+  // is either wholly there or not there at all (and a new try is not blocked).
+  LeagueTransaction tx;
   SaveAsNewLeague(choose);
   {
     BusyPointer busy;
@@ -96,6 +100,9 @@ bool FreshStart(const FileChooser& choose) {
     ClearWeekDates();
     SaveLeague();
   }
+  ErrorTrap trap;
+  trap.set(tx.commit());
+  if (!trap.report()) return false;
   return LoadLeague();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "common/FileErrors.h"
+#include "league/FileTransaction.h"
 #include "league/FileSystem.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
@@ -127,9 +128,11 @@ bool HoldsEnteredResults(int week, int team, int position) {
 
 void WriteFutureScores(int team, int position, int player) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
+  LeagueTransaction tx;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w)
     if (!HoldsEnteredResults(w, team, position))
       WriteScore(w, team, position, static_cast<Integer>(player));
+  tx.commitReported();
 }
 
 }  // namespace tallmark

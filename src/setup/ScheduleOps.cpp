@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "league/FileTransaction.h"
 #include "league/ScheduleTemplate.h"
 #include "league/SeqFile.h"
 #include "common/Text.h"
@@ -75,7 +76,9 @@ bool DropWeek(int week) {
   }
   if (week > lg.NumWeeks) return false;
   BusyPointer busy;
+  LeagueTransaction tx;  // the weeks move together
   for (int w = week + 1; w <= lg.NumWeeks; ++w) MoveWeek(w, w - 1);
+  if (!tx.commitReported()) return false;
   --lg.NumWeeks;
   return true;
 }
@@ -91,6 +94,7 @@ bool InsertPositionWeek(int week) {
     return false;
   }
   BusyPointer busy;
+  LeagueTransaction tx;  // the weeks move together
   for (int w = lg.NumWeeks; w >= week + 1; --w) MoveWeek(w, w + 1);
   for (int s = 1; s <= 2 * lg.NumLanes; ++s) {
     lg.LaneTeam[s] = kPositionTeam;
@@ -98,6 +102,7 @@ bool InsertPositionWeek(int week) {
     lg.TeamHandicapWeek[s] = 0;
   }
   WriteWeekResults(week + 1);
+  if (!tx.commitReported()) return false;
   ++lg.NumWeeks;
   return true;
 }

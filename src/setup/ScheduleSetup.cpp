@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "league/FileTransaction.h"
 #include "league/ConfigFile.h"
 #include "league/SeqFile.h"
 #include "common/Text.h"
@@ -179,6 +180,7 @@ void ScheduleSetup::commitSlot() {
 void ScheduleSetup::save() {
   commit();
   BusyPointer busy;
+  LeagueTransaction tx;  // the weeks and the configuration together
   for (int s = 1; s <= Slots(); ++s) lg.LaneNumber[s] = laneNumbers_[s];
   lg.ScheduleEachWeek = False;
   for (int w = std::max<int>(lg.StartWeek, lg.CurrentWeek + 1); w <= lg.NumWeeks; ++w) {
@@ -194,6 +196,7 @@ void ScheduleSetup::save() {
   // The lane numbers and the week count live in the configuration: keep it in step with the
   // weeks just written.
   SaveLeague();
+  tx.commitReported();
   weeksChanged_ = false;
 }
 

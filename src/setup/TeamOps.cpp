@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/Text.h"
+#include "league/FileTransaction.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "setup/PlayerRecords.h"
@@ -67,12 +68,14 @@ void RecomputeTeam(int team) {
 // a record holding entered results stays with the player who bowled them.
 void MoveFutureScores(int team, int position, int newPlayer) {
   if (!LeagueOpen() || !HasScoreRecords(team, position)) return;
+  LeagueTransaction tx;
   for (int w = lg.CurrentWeek + 1; w <= kMaxWeeks; ++w) {
     if (HoldsEnteredResults(w, team, position)) continue;
     Integer stored = 0;
     ReadScore(w, team, position, stored);
     WriteScore(w, team, position, static_cast<Integer>(newPlayer));
   }
+  tx.commitReported();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "league/FileTransaction.h"
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
 #include "common/FileErrors.h"
@@ -259,9 +260,12 @@ TeamSetup::CloseResult TeamSetup::exitAndSave() {
     offerBackup();
   else
     OfferBackup();
-  // The rebuilt schedule changes the lane count the configuration holds: save after it.
+  // The rebuilt schedule changes the lane count the configuration holds: save after it, in
+  // the same commit.
+  LeagueTransaction tx;
   CloseResult result = checkSchedule();
   SaveLeague();
+  tx.commitReported();
   return result;
 }
 

@@ -1,6 +1,7 @@
 #include "shell/MenuModel.h"
 
 #include "league/LeagueData.h"
+#include "processing/WeekUndo.h"
 
 namespace tallmark {
 
@@ -63,7 +64,8 @@ MenuModel::MenuModel() {
       "MenuEditStep", "&Edit",
       {Item("&Undo"), Separator(), Item("Cu&t"), Item("&Copy"), Item("&Paste"), Separator(),
        Item("&Bulletin"), Item("&Weekly Scores", kOff), Separator(), Item("Statistics", kOff),
-       Item("Raw Scores", kOff)});
+       Item("Raw Scores", kOff), Separator(), Item("Undo Last &Processed Week", kOff),
+       Item("Reprocess &Weeks...", kOff)});
   menus_[static_cast<int>(Setup)] = Bar(
       "MenuSetupStep", "&Setup",
       {Item("&Scoring Options", kOff), Item("S&plit Season Options", kOff),
@@ -134,6 +136,7 @@ void UpdateMenus(MenuModel& m, bool loaded) {
   // Both editing windows need an open league; raw scores also need a week entered.
   Enable(m, MenuId::Edit, {kRawScores}, scored);
   Enable(m, MenuId::Edit, {kStatistics}, loaded);
+  Enable(m, MenuId::Edit, {kUndoWeek, kReprocess}, loaded && CanUndoWeek());
 }
 
 void StartUpMenus(MenuModel& m) {
@@ -141,6 +144,8 @@ void StartUpMenus(MenuModel& m) {
   const bool loaded = LeagueOpen();
   m.entry(MenuId::Edit, kStatistics).enabled = loaded;
   m.entry(MenuId::Edit, kRawScores).enabled = loaded && ScoresEntered();
+  m.entry(MenuId::Edit, kUndoWeek).enabled = m.entry(MenuId::Edit, kReprocess).enabled =
+      loaded && CanUndoWeek();
   m.entry(MenuId::File, kExport).enabled = loaded && ScoresEntered();
   m.entry(MenuId::Option, kPrintTo).enabled = true;
   m.entry(MenuId::Option, kPrintMargins).enabled = true;

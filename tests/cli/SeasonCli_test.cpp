@@ -133,7 +133,9 @@ class SeasonCli : public ::testing::Test {
   std::map<std::string, std::string> LeagueFiles(const std::string& base) {
     std::map<std::string, std::string> files;
     for (auto& [name, bytes] : test::FolderFiles(dir.path()))
-      if (name.rfind(base + ".", 0) == 0 && name != base + ".CSV") files[name] = bytes;
+      if (name.rfind(base + ".", 0) == 0 && name != base + ".CSV" &&
+          name.rfind(base + ".U", 0) != 0)  // the records of processed weeks kept for undo
+        files[name] = bytes;
     return files;
   }
 

@@ -43,7 +43,8 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
             (std::vector<std::string>{"&1. Bowlers", "&2. Bowlers and Subs", "&3. Teams"}));
   EXPECT_EQ(Captions(m, MenuId::Edit),
             (std::vector<std::string>{"&Undo", "", "Cu&t", "&Copy", "&Paste", "", "&Bulletin",
-                                      "&Weekly Scores", "", "Statistics", "Raw Scores"}));
+                                      "&Weekly Scores", "", "Statistics", "Raw Scores", "",
+                                      "Undo Last &Processed Week", "Reprocess &Weeks..."}));
   EXPECT_EQ(Captions(m, MenuId::Setup),
             (std::vector<std::string>{
                 "&Scoring Options", "S&plit Season Options", "&Award Options",
@@ -126,6 +127,8 @@ TEST(MenuModel, LeagueBeforeItsFirstWeek) {
   for (int i : {menu::kBulletin, menu::kWeeklyScores, menu::kStatistics})
     EXPECT_TRUE(On(m, MenuId::Edit, i)) << i;
   EXPECT_FALSE(On(m, MenuId::Edit, menu::kRawScores));
+  EXPECT_FALSE(On(m, MenuId::Edit, menu::kUndoWeek));  // no week processed yet
+  EXPECT_FALSE(On(m, MenuId::Edit, menu::kReprocess));
   for (int i = 0; i <= menu::kNewSeason; ++i)
     if (!m.entry(MenuId::Setup, i).separator()) {
       EXPECT_TRUE(On(m, MenuId::Setup, i)) << i;
@@ -150,6 +153,8 @@ TEST(MenuModel, LeagueAfterWeeksAreProcessed) {
   StartUpMenus(m);
   EXPECT_TRUE(On(m, MenuId::File, menu::kExport));
   EXPECT_TRUE(On(m, MenuId::Edit, menu::kRawScores));
+  EXPECT_TRUE(On(m, MenuId::Edit, menu::kUndoWeek));
+  EXPECT_TRUE(On(m, MenuId::Edit, menu::kReprocess));
   for (const MenuEntry& e : m.menu(MenuId::Reports).entries) EXPECT_TRUE(e.enabled) << e.caption;
   for (MenuId id : {MenuId::ReportsStanding, MenuId::ReportsResults, MenuId::ReportsSchedule})
     for (const MenuEntry& e : m.menu(id).entries) EXPECT_TRUE(e.enabled) << e.caption;

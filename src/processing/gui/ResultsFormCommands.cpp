@@ -75,7 +75,10 @@ void ResultsForm::processClicked() {
   left_ = true;
   std::unique_ptr<BusyCursor> busy;
   ProcessHooks hooks;
-  hooks.offerBackup = [] { OfferBackup(); };
+  hooks.offerBackup = [] {
+    OfferBackup();  // the window goes on after the "BACKUP FAILED!" message, as it always did
+    return true;
+  };
   hooks.progress = [this, &busy](int percent) {
     if (!busy) {
       for (QPushButton* button : Command1) button->setEnabled(false);

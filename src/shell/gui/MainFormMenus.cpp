@@ -7,6 +7,7 @@
 
 #include "league/LeagueData.h"
 #include "common/UserIO.h"
+#include "processing/WeekUndo.h"
 #include "shell/WeeklyEntry.h"
 #include "shell/gui/Forms.h"
 #include "league/gui/FormHelpers.h"
@@ -80,6 +81,12 @@ void MainForm::EditMenu(int index) {
         OpenWindow("Stats_Edit_Form", "Statistics");
       break;
     case kRawScores: OpenWindow("Scores_Edit_Form", "Raw Scores"); break;
+    case kUndoWeek:
+      if (UndoLastWeekAsked()) Refresh();
+      break;
+    case kReprocess:
+      if (ReprocessAsked()) Refresh();
+      break;
     default: break;
   }
 }

@@ -1,0 +1,57 @@
+// tallmark-cli undo / reprocess: stepping back the last processed week, and processing weeks
+// again from their stored score records after a correction.
+#include <cstdio>
+
+#include "cli/CaptureUserIO.h"
+#include "cli/Commands.h"
+#include "league/LeagueData.h"
+#include "processing/WeekUndo.h"
+
+namespace tallmark::cli {
+
+namespace {
+
+int RunUndo(const std::vector<std::string>& args) {
+  Args a(args);
+  a.finish();
+  std::vector<std::string> rest = a.positional();
+  if (a.bad() || rest.size() != 1) return UsageError("undo", a.problem());
+  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  const int week = lg.CurrentWeek;
+  const std::string problem = UndoLastWeek();
+  if (!problem.empty()) return Failure(problem);
+  std::printf("Week %d undone: week %d is the next to process.\n", week, week);
+  return kExitOk;
+}
+
+int RunReprocess(const std::vector<std::string>& args) {
+  Args a(args);
+  const int from = a.number("--from", 0, 1, kMaxWeeks);
+  a.finish();
+  std::vector<std::string> rest = a.positional();
+  if (a.bad() || rest.size() != 1 || from == 0) return UsageError("reprocess", a.problem());
+  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  const int last = lg.CurrentWeek;
+  std::string problem;
+  {
+    CaptureUserIO io(MsgAnswer::Yes);  // award notices and the like are not for a terminal
+    problem = ReprocessFrom(from);
+  }
+  if (!problem.empty()) return Failure(problem);
+  std::printf("Weeks %d to %d processed again.\n", from, last);
+  return kExitOk;
+}
+
+CommandRegistration undoReg({"undo", "LEAGUE.CFG",
+                             "undo the last processed week: every league file as it was just "
+                             "before it was processed, its entered scores kept",
+                             RunUndo});
+CommandRegistration reprocessReg({"reprocess", "LEAGUE.CFG --from WEEK",
+                                  "process weeks WEEK to the last processed one again from their "
+                                  "stored score records (after corrections); nothing changes "
+                                  "when a week cannot be processed",
+                                  RunReprocess});
+
+}  // namespace
+
+}  // namespace tallmark::cli

@@ -1,0 +1,248 @@
+#include "league/WeekSnapshot.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "common/FileErrors.h"
+#include "league/FileSystem.h"
+#include "league/LeagueData.h"
+#include "league/WeekFiles.h"
+
+namespace tallmark {
+
+namespace {
+
+constexpr std::string_view kHeading = "TALLMARK UNDO 1\n";
+constexpr std::size_t kBlock = 64;  // the statistics and the log are compared in blocks
+
+// W: a set-up file kept whole; D: the changed blocks of a file; R: a range of a record file.
+struct Part {
+  char kind = 'W';
+  std::string ext;
+  bool existed = true;
+  std::int64_t offset = 0;      // R: where the range starts; D: the size before
+  std::uint64_t after = 0;      // D, R: check value of the contents after the week
+  std::string bytes;            // W: the file; R: the range; D: the changed blocks
+};
+
+std::uint64_t CheckValue(std::string_view bytes) {
+  std::uint64_t h = 14695981039346656037ULL;
+  for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ULL;
+  return h;
+}
+
+void Put(std::string& out, std::uint64_t v, int size) {
+  for (int i = 0; i < size; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
+}
+
+struct Reader {
+  const std::string& in;
+  std::size_t pos = 0;
+  bool ok = true;
+  std::uint64_t number(int size) {
+    if (pos + size > in.size()) ok = false;
+    if (!ok) return 0;
+    std::uint64_t v = 0;
+    for (int i = 0; i < size; ++i)
+      v |= static_cast<std::uint64_t>(static_cast<unsigned char>(in[pos + i])) << (8 * i);
+    pos += size;
+    return v;
+  }
+  std::string bytes(std::size_t n) {
+    if (pos + n > in.size()) ok = false;
+    if (!ok) return {};
+    pos += n;
+    return in.substr(pos - n, n);
+  }
+};
+
+std::string PathOf(const std::string& ext) { return LeagueBasePath() + ext; }
+
+std::string ReadRegion(const std::string& ext, std::int64_t offset, std::size_t size) {
+  std::string bytes(size, '\0');
+  RecordFile(PathOf(ext), 1)
+      .readRange(offset + 1, static_cast<std::int64_t>(size),
+                 reinterpret_cast<unsigned char*>(bytes.data()));
+  return bytes;
+}
+
+std::string ReadFile(const std::string& ext, bool& exists) {
+  std::string data;
+  exists = ReadWholeFile(PathOf(ext), data) == kErrNone;
+  return data;
+}
+
+// The blocks of after that differ from before, as before holds them.
+std::string ChangedBlocks(const std::string& before, const std::string& after) {
+  std::string out;
+  for (std::size_t at = 0; at < before.size(); at += kBlock) {
+    const std::size_t n = std::min(kBlock, before.size() - at);
+    if (at < after.size() && after.compare(at, n, before, at, n) == 0) continue;
+    Put(out, at, 8);
+    Put(out, n, 4);
+    out.append(before, at, n);
+  }
+  return out;
+}
+
+std::string PutBackBlocks(std::string data, const Part& p) {
+  const auto size = static_cast<std::size_t>(p.offset);
+  if (data.size() < size) data.resize(size, '\0');
+  Reader r{p.bytes};
+  while (r.ok && r.pos < p.bytes.size()) {
+    const std::uint64_t at = r.number(8);
+    const std::string block = r.bytes(r.number(4));
+    if (r.ok && at + block.size() <= data.size()) data.replace(at, block.size(), block);
+  }
+  data.resize(size);
+  return data;
+}
+
+std::string Serialize(int week, const std::vector<Part>& parts) {
+  std::string out(kHeading);
+  Put(out, static_cast<std::uint64_t>(week), 4);
+  for (const Part& p : parts) {
+    out += p.kind;
+    Put(out, p.ext.size(), 1);
+    out += p.ext;
+    out += p.existed ? '1' : '0';
+    Put(out, static_cast<std::uint64_t>(p.offset), 8);
+    Put(out, p.after, 8);
+    Put(out, p.bytes.size(), 4);
+    out += p.bytes;
+  }
+  Put(out, CheckValue(out), 8);
+  return out;
+}
+
+bool Parse(const std::string& in, int week, std::vector<Part>& parts) {
+  if (in.size() < kHeading.size() + 12 || in.compare(0, kHeading.size(), kHeading) != 0)
+    return false;
+  const std::size_t end = in.size() - 8;
+  Reader tail{in, end};
+  if (tail.number(8) != CheckValue(std::string_view(in).substr(0, end))) return false;
+  Reader r{in, kHeading.size()};
+  if (static_cast<int>(r.number(4)) != week) return false;
+  while (r.ok && r.pos < end) {
+    Part p;
+    p.kind = r.bytes(1)[0];
+    p.ext = r.bytes(r.number(1));
+    p.existed = r.bytes(1) == "1";
+    p.offset = static_cast<std::int64_t>(r.number(8));
+    p.after = r.number(8);
+    p.bytes = r.bytes(r.number(4));
+    parts.push_back(std::move(p));
+  }
+  return r.ok && r.pos == end;
+}
+
+// The parts of the week before it is processed (their bytes as they are now).
+std::vector<Part> Capture(int week) {
+  std::vector<Part> parts;
+  auto add = [&parts](char kind, const char* ext, std::int64_t offset) {
+    Part p;
+    p.kind = kind;
+    p.ext = ext;
+    p.offset = offset;
+    parts.push_back(std::move(p));
+  };
+  for (const char* ext : {".CFG", ".IDS", ".RST", ".MSG"}) add('W', ext, 0);
+  for (const char* ext : {".STT", ".SPC"}) add('D', ext, 0);
+  for (Part& p : parts) p.bytes = ReadFile(p.ext, p.existed);
+  const int teams = std::min<int>(std::max<int>(lg.LastTeam, lg.NumTeams), kMaxTeams);
+  const int players = std::clamp<int>(lg.PlayersPerWeek, 1, 10);
+  // The week's own block and records (R), and those of the week after it (N) as they were
+  // before anything was entered for it.
+  for (int w = week; w <= std::min(week + 1, kMaxWeeks); ++w) {
+    const char kind = w == week ? 'R' : 'N';
+    const std::int64_t block = (std::max(w, 1) - 1) * kLaneSlotsPerWeekBlock;
+    add(kind, ".SEA", block * kSeasonRecordBytes);
+    for (int t = 1; t <= teams; ++t) {
+      const std::int64_t first = ScoreRecordNumber(w, t, 1);
+      if (first >= 1) add(kind, ".scr", (first - 1) * kScoreRecordBytes);
+    }
+  }
+  for (Part& p : parts) {
+    if (p.kind != 'R' && p.kind != 'N') continue;
+    const std::size_t size = p.ext == ".SEA" ? kLaneSlotsPerWeekBlock * kSeasonRecordBytes
+                                             : players * kScoreRecordBytes;
+    p.bytes = ReadRegion(p.ext, p.offset, size);
+  }
+  return parts;
+}
+
+// The contents the part has now (exists: whether its file does).
+std::string CurrentOf(const Part& p, bool& exists) {
+  exists = true;
+  if (p.kind == 'R' || p.kind == 'N') return ReadRegion(p.ext, p.offset, p.bytes.size());
+  return ReadFile(p.ext, exists);
+}
+
+int PutBack(const Part& p) {
+  if (p.kind == 'R' || p.kind == 'N') {
+    return RecordFile(PathOf(p.ext), 1)
+        .writeRange(p.offset + 1, static_cast<std::int64_t>(p.bytes.size()),
+                    reinterpret_cast<const unsigned char*>(p.bytes.data()));
+  }
+  if (!p.existed) return RemoveFile(PathOf(p.ext));
+  bool exists = true;
+  const std::string data = p.kind == 'W' ? p.bytes : PutBackBlocks(ReadFile(p.ext, exists), p);
+  return WriteFileAtomic(PathOf(p.ext), data);
+}
+
+}  // namespace
+
+struct WeekSnapshot::Parts {
+  std::vector<Part> list;
+};
+
+std::string WeekSnapshotPath(int week) {
+  const std::string digits = std::to_string(week);
+  return LeagueBasePath() + ".U" + (digits.size() < 2 ? "0" + digits : digits);
+}
+
+WeekSnapshot::WeekSnapshot(int week) : week_(week), before_(new Parts{Capture(week)}) {}
+
+WeekSnapshot::~WeekSnapshot() { delete before_; }
+
+void WeekSnapshot::store() {
+  std::vector<Part> kept;
+  for (Part& p : before_->list) {
+    bool exists = true;
+    const std::string after = CurrentOf(p, exists);
+    // What the week did not change is left out; the next week's records are kept all the same,
+    // as entries made after the week are undone with it.
+    if (p.kind != 'N' && after == p.bytes && exists == p.existed) continue;
+    p.after = CheckValue(after);
+    if (p.kind == 'D') {
+      p.offset = static_cast<std::int64_t>(p.bytes.size());
+      p.bytes = ChangedBlocks(p.bytes, after);
+    }
+    kept.push_back(std::move(p));
+  }
+  WriteFileAtomic(WeekSnapshotPath(week_), Serialize(week_, kept));
+}
+
+std::string UndoWeekFiles(int week, bool keepScores) {
+  std::string data;
+  std::vector<Part> parts;
+  const std::string name = "week " + std::to_string(week);
+  if (ReadWholeFile(WeekSnapshotPath(week), data) != kErrNone || !Parse(data, week, parts))
+    return "There is no record of how " + name + " was processed, so it cannot be undone.";
+  for (const Part& p : parts) {
+    if (p.kind == 'W' || p.kind == 'N' || (keepScores && p.ext == ".scr")) continue;
+    bool exists = true;
+    if (CheckValue(CurrentOf(p, exists)) != p.after)
+      return "The league's files were changed after " + name + " was processed (" +
+             LeagueBasePath() + p.ext + "), so it cannot be undone.";
+  }
+  ErrorTrap trap;
+  // Reprocessing keeps every score record and what was entered for the later weeks.
+  for (const Part& p : parts)
+    if (!(keepScores && (p.ext == ".scr" || p.kind == 'N'))) trap.set(PutBack(p));
+  trap.set(RemoveFile(WeekSnapshotPath(week)));
+  return trap.failed() ? ErrorDescription(trap.number()) : std::string();
+}
+
+}  // namespace tallmark

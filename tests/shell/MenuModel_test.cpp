@@ -164,6 +164,16 @@ TEST(MenuModel, TreasurerNeedsAFee) {
   EXPECT_TRUE(On(m, MenuId::Reports, menu::kAverages));
 }
 
+TEST(MenuModel, CustomizedAwardsFollowTheAwardOptionsSwitch) {
+  League(6);
+  MenuModel m;
+  for (Integer on : {False, True, False}) {
+    lg.CustomAward[3][0] = on;
+    UpdateMenus(m, true);
+    EXPECT_EQ(On(m, MenuId::Setup, menu::kCustomAwards), on != 0);
+  }
+}
+
 TEST(MenuModel, SplitSeasonOptionsOnlyWithinTheSessions) {
   League(6);
   lg.NumSessions = 2;

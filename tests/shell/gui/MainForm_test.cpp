@@ -285,9 +285,9 @@ class MainFormTest : public QObject {
       title = w ? w->windowTitle() : QString();
       if (w) SaveShot(*w, "not-available.png");
     });
-    form->Choose(MenuId::Setup, menu::kAwards);
+    form->Choose(MenuId::Edit, menu::kRawScores);
     QCOMPARE(name, QString("NotAvailable_Form"));
-    QCOMPARE(title, QString("Award Options"));
+    QCOMPARE(title, QString("Raw Scores"));
     // A window that exists opens.
     OnModal([&](QWidget* w) { name = w ? w->objectName() : QString(); });
     form->Choose(MenuId::Setup, menu::kScoring);

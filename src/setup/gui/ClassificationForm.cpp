@@ -25,11 +25,11 @@ ClassificationForm::ClassificationForm(QWidget* parent)
     addTip(boxes_[k], "The score this class ends at.");
     auto* caption = new QLabel(tr("Class %1 ends at").arg(k + 1));
     caption->setBuddy(boxes_[k]->edit());
-    const int column = 2 * (k / kPerColumn);
+    const int column = 3 * (k / kPerColumn);
     grid->addWidget(caption, k % kPerColumn, column);
     grid->addWidget(boxes_[k], k % kPerColumn, column + 1);
   }
-  grid->setColumnMinimumWidth(2, 160);
+  grid->setColumnMinimumWidth(2, 24);  // between the two columns of classes
   classes_ = new QLabel;
   classes_->setObjectName(QStringLiteral("Label2"));
 

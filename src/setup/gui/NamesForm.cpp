@@ -47,7 +47,9 @@ NamesForm::NamesForm(QWidget* parent)
     connect(lists_[k], &QComboBox::activated, this, [this, k](int i) { setup_.choose(k, i); });
     connect(titles_[k], &QLineEdit::textEdited, this,
             [this, k](const QString& text) { setup_.setTitle(k, Typed(text)); });
-    grid->addWidget(new QLabel(tr("&%1.").arg(k + 2)), k + 2, 0);
+    auto* number = new QLabel(tr("&%1.").arg(k + 2));
+    number->setBuddy(notUsed_[k]);
+    grid->addWidget(number, k + 2, 0);
     grid->addWidget(notUsed_[k], k + 2, 1);
     grid->addWidget(lists_[k], k + 2, 2);
     grid->addWidget(titles_[k], k + 2, 3);

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/NamesSetup.h"
 
 namespace tallmark::cli {

@@ -7,11 +7,11 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "league/ConfigFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "setup/ClassificationSetup.h"
 #include "setup/LeagueOptions.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark::cli {
 

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "league/Text.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Text.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

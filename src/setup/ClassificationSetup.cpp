@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-#include "league/Text.h"
-#include "shell/Functs.h"
+#include "common/Text.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
 
 namespace tallmark {
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "league/RosterFiles.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark {
 

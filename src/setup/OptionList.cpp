@@ -2,9 +2,9 @@
 #include <string>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/LeagueOptions.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoringOptions.h"
 #include "setup/AwardOptions.h"
 #include "setup/ClassificationSetup.h"

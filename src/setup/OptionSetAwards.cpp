@@ -2,7 +2,7 @@
 #include <map>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/AwardOptions.h"
 #include "setup/ClassificationSetup.h"
 #include "setup/CustomAwards.h"

@@ -2,11 +2,11 @@
 #include <cstdlib>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/ExtraStatsSetup.h"
 #include "setup/NamesSetup.h"
 #include "setup/OptionSetParts.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark::options {
 

@@ -4,7 +4,8 @@
 #include <cstdlib>
 
 #include "league/WeekFiles.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
 
 namespace tallmark {
 

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "processing/gui/SpinTextBox.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

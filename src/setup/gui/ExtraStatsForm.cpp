@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
-#include "shell/gui/FormHelpers.h"
+#include "common/Functs.h"
+#include "common/UserIO.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

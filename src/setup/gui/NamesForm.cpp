@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -11,9 +11,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/gui/SpinTextBox.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/gui/SpinTextBox.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -12,7 +12,7 @@
 #include "setup/gui/TeamForm.h"
 #include "setup/gui/TipDialog.h"
 #include "shell/gui/AboutForm.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

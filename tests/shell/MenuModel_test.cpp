@@ -127,9 +127,10 @@ TEST(MenuModel, LeagueBeforeItsFirstWeek) {
     EXPECT_TRUE(On(m, MenuId::Edit, i)) << i;
   EXPECT_FALSE(On(m, MenuId::Edit, menu::kRawScores));
   for (int i = 0; i <= menu::kNewSeason; ++i)
-    if (!m.entry(MenuId::Setup, i).separator()) {
+    if (!m.entry(MenuId::Setup, i).separator() && i != menu::kCustomAwards) {
       EXPECT_TRUE(On(m, MenuId::Setup, i)) << i;
     }
+  EXPECT_FALSE(On(m, MenuId::Setup, menu::kCustomAwards));  // customized awards are off
   for (int i : {menu::kStandingSheet, menu::kSummary, menu::kResults, menu::kAverages,
                 menu::kTreasurer})
     EXPECT_FALSE(On(m, MenuId::Reports, i)) << i;

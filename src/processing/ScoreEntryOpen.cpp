@@ -18,7 +18,7 @@ namespace {
 // Starts a record's statistics again from its current average. Record 0 is a real record (the
 // first team's name in a league built by the program).
 void RestartRecord(int p) {
-  if (p < 0 || p > kMaxPlayerRecords) return;
+  if (p < 0 || p > kMaxPlayerRecords) return;  // record 0 is a real record (often team 1)
   auto& stat = lg.PlayerStat[p];
   stat[kStartingAverage] = stat[kCurrentAverage];
   for (int c = 0; c <= 27; ++c) {

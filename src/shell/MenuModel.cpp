@@ -121,9 +121,10 @@ void UpdateMenus(MenuModel& m, bool loaded) {
   Enable(m, MenuId::File, {kSave, kSaveAs, kExport}, loaded);
   Enable(m, MenuId::Edit, {kBulletin, kWeeklyScores}, loaded);
   Enable(m, MenuId::Setup,
-         {kScoring, kAwards, kTeams, kCustomAwards, kClassifications, kLanes, kNames,
-          kExtraStats, kNewSeason},
+         {kScoring, kAwards, kTeams, kClassifications, kLanes, kNames, kExtraStats, kNewSeason},
          loaded);
+  // The award options switch the customized awards on and off.
+  Enable(m, MenuId::Setup, {kCustomAwards}, loaded && lg.CustomAward[3][0] != 0);
   Enable(m, MenuId::Setup, {kSplitSeason}, loaded && lg.CurrentSession <= lg.NumSessions);
   Enable(m, MenuId::Reports, {kStandingSheet, kSummary, kResults, kAverages}, scored);
   Enable(m, MenuId::Reports, {kRankings, kLeagueOptions, kSpecialAwards, kRosters, kSchedule},

@@ -130,9 +130,10 @@ TEST(MenuModel, LeagueBeforeItsFirstWeek) {
   EXPECT_FALSE(On(m, MenuId::Edit, menu::kUndoWeek));  // no week processed yet
   EXPECT_FALSE(On(m, MenuId::Edit, menu::kReprocess));
   for (int i = 0; i <= menu::kNewSeason; ++i)
-    if (!m.entry(MenuId::Setup, i).separator()) {
+    if (!m.entry(MenuId::Setup, i).separator() && i != menu::kCustomAwards) {
       EXPECT_TRUE(On(m, MenuId::Setup, i)) << i;
     }
+  EXPECT_FALSE(On(m, MenuId::Setup, menu::kCustomAwards));  // customized awards are off
   for (int i : {menu::kStandingSheet, menu::kSummary, menu::kResults, menu::kAverages,
                 menu::kTreasurer})
     EXPECT_FALSE(On(m, MenuId::Reports, i)) << i;
@@ -167,6 +168,16 @@ TEST(MenuModel, TreasurerNeedsAFee) {
   UpdateMenus(m, true);
   EXPECT_FALSE(On(m, MenuId::Reports, menu::kTreasurer));
   EXPECT_TRUE(On(m, MenuId::Reports, menu::kAverages));
+}
+
+TEST(MenuModel, CustomizedAwardsFollowTheAwardOptionsSwitch) {
+  League(6);
+  MenuModel m;
+  for (Integer on : {False, True, False}) {
+    lg.CustomAward[3][0] = on;
+    UpdateMenus(m, true);
+    EXPECT_EQ(On(m, MenuId::Setup, menu::kCustomAwards), on != 0);
+  }
 }
 
 TEST(MenuModel, SplitSeasonOptionsOnlyWithinTheSessions) {

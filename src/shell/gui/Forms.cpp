@@ -1,5 +1,7 @@
 #include "shell/gui/Forms.h"
 
+#include <QHash>
+
 #include "league/LeagueData.h"
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
@@ -11,6 +13,7 @@
 #include "setup/gui/SportsForm.h"
 #include "setup/gui/StatsEditForm.h"
 #include "setup/gui/TeamForm.h"
+#include "setup/gui/TipDialog.h"
 #include "shell/gui/AboutForm.h"
 #include "league/gui/FormHelpers.h"
 
@@ -67,6 +70,18 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   }
   if (name == QLatin1String("Stats_Edit_Form")) {
     RunStatsEditForm(parent);
+    return;
+  }
+  static const QHash<QString, int (*)(QWidget*)> setupForms = {
+      {QStringLiteral("SplitSeason_Form"), RunSplitSeasonForm},
+      {QStringLiteral("Awards_Form"), RunAwardsForm},
+      {QStringLiteral("Custom_Awards_Form"), RunCustomAwardsForm},
+      {QStringLiteral("Classification_Form"), RunClassificationForm},
+      {QStringLiteral("Names_Form"), RunNamesForm},
+      {QStringLiteral("Bulletin_Form"), RunBulletinForm},
+      {QStringLiteral("Extra_Statistics_Form"), RunExtraStatisticsForm}};
+  if (auto run = setupForms.value(name)) {
+    run(parent);
     return;
   }
   // The report window, for the report types that are built.

@@ -250,9 +250,9 @@ class MainFormTest : public QObject {
       name = w ? w->objectName() : QString();
       title = w ? w->windowTitle() : QString();
     });
-    form->Choose(MenuId::Setup, menu::kAwards);
+    form->Choose(MenuId::Edit, menu::kRawScores);
     QCOMPARE(name, QString("NotAvailable_Form"));
-    QCOMPARE(title, QString("Award Options"));
+    QCOMPARE(title, QString("Raw Scores"));
     // A window that exists opens.
     OnModal([&](QWidget* w) { name = w ? w->objectName() : QString(); });
     form->Choose(MenuId::Setup, menu::kScoring);

@@ -22,13 +22,6 @@ namespace tallmark {
 
 namespace {
 
-struct LeagueNames {
-  std::string dataPath;
-  std::string fileName;
-};
-
-LeagueNames CurrentNames() { return {lg.DataPath, lg.FileName}; }
-
 void RestoreNames(const LeagueNames& names) {
   lg.DataPath = names.dataPath;
   lg.FileName = names.fileName;
@@ -76,6 +69,22 @@ void ClearWeekDates() {
 }
 
 }  // namespace
+
+LeagueNames CurrentNames() { return {lg.DataPath, lg.FileName}; }
+
+void AbandonNewLeague(const LeagueNames& before) {
+  ErrorTrap trap;
+  const std::string base = LeagueBasePath();
+  for (const char* ext : {".CFG", ".RST", ".IDS", ".MSG", ".SEA", ".scr", ".STT", ".SPC"})
+    RemoveLeagueFile(base, ext, trap);
+  trap.report();
+  if (before.fileName == NoFileName) {
+    InitLeagueData();
+    return;
+  }
+  RestoreNames(before);
+  LoadLeague();
+}
 
 void SetNamesFromDialog(const std::string& chosenPath) {
   const std::size_t slash = chosenPath.find_last_of('/');
@@ -184,18 +193,17 @@ bool SaveLeagueFilesAs(const std::string& chosenPath) {
 namespace {
 
 // Asks for the new league's name until one is given that is not the open league itself, and
-// saves the league there.
-void SaveAsNewLeague(const FileChooser& choose) {
+// saves the league there. False when the user cancelled the choice: nothing was saved.
+bool SaveAsNewLeague(const FileChooser& choose) {
   const std::string oldBase = LeagueBasePath();
   for (;;) {
     std::optional<std::string> chosen = choose();
-    if (chosen) {
-      const LeagueNames old = CurrentNames();
-      SetNamesFromDialog(*chosen);
-      const bool same = SameLeague(oldBase, LeagueBasePath());
-      RestoreNames(old);
-      if (!same && SaveLeagueFilesAs(*chosen)) return;
-    }
+    if (!chosen) return false;
+    const LeagueNames old = CurrentNames();
+    SetNamesFromDialog(*chosen);
+    const bool same = SameLeague(oldBase, LeagueBasePath());
+    RestoreNames(old);
+    if (!same && SaveLeagueFilesAs(*chosen)) return true;
     MsgBox("You must select a file name for the new league." + NewLine + NewLine + "Try Again");
   }
 }
@@ -269,7 +277,7 @@ bool FreshStart(const FileChooser& choose) {
   if (a != MsgAnswer::Yes) return false;
   if (lg.AutoBackup) MakeBackup(lg.CurrentWeek);
 
-  SaveAsNewLeague(choose);
+  if (!SaveAsNewLeague(choose)) return false;
   {
     BusyPointer busy;
     lg.CurrentWeek = 0;

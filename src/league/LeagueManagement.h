@@ -31,6 +31,17 @@ bool CreateNewFiles();
 // nothing has changed).
 bool NewLeagueFiles(const std::string& chosenPath);
 
+// The league open now: its folder and base name (FileName NoFileName when none is open).
+struct LeagueNames {
+  std::string dataPath;
+  std::string fileName;
+};
+LeagueNames CurrentNames();
+
+// Cancelling a new league's parameters: the new league's files are removed and the league
+// open before File "New" is loaded again (none when none was open).
+void AbandonNewLeague(const LeagueNames& before);
+
 // File menu "Open": refuses a league of the old DOS version (a file with "SCH" in place of the
 // last three characters beside the chosen one), otherwise saves the open league and loads the
 // chosen one. Returns true when a league was loaded.
@@ -47,7 +58,8 @@ bool SaveLeagueFilesAs(const std::string& chosenPath);
 // Setup menu "New Season": saves the set-up of the open league as a new league (chosen through
 // choose, asked again until a new name is given), carrying each record's current average
 // forward as its starting average and clearing everything else of the season. Returns false
-// when the user declined or no league is open.
+// when the user declined, cancelled the choice of the name, or no league is open (the league is
+// then as it was).
 bool FreshStart(const FileChooser& choose);
 
 }  // namespace tallmark

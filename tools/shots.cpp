@@ -53,7 +53,10 @@ void RunNext() {
   }
   Step step = steps.front();
   steps.pop_front();
-  QTimer::singleShot(step.delay, [step] {
+  static int number = 0;
+  const int n = ++number;
+  QTimer::singleShot(step.delay, [step, n] {
+    if (qEnvironmentVariableIsSet("TALLMARK_SHOTS_TRACE")) std::fprintf(stderr, "step %d\n", n);
     RunNext();
     step.run();
   });
@@ -100,9 +103,11 @@ int main(int argc, char** argv) {
   lg.ToolTips = False;
 
   MainForm main;
-  main.showMaximized();
+  main.show();
   main.Refresh();
   steps = {
+      // Without a window manager nothing maximises: the window takes the screen's room itself.
+      {300, [&main] { main.setGeometry(QGuiApplication::primaryScreen()->availableGeometry()); }},
       {800, [] { Shot("main-max"); }},
       {100, [&main] { RunResultsForm(&main, ResultsMode::Entry); }},
       {800, [] { Shot("results"); }},
@@ -112,16 +117,18 @@ int main(int argc, char** argv) {
          Key(Qt::Key_Right);
        }},
       {300, [] { Shot("results-typed"); }},
-      {100, [] { Modal<ResultsForm>()->reject(); }},
+      {100, [] {
+         if (ResultsForm* form = Modal<ResultsForm>()) form->reject();
+       }},
       {100, [&main] { reports::RunReportWindow(&main, 2); }},
       {1200, [] { Shot("report"); }},
       {100, [] { Key(Qt::Key_PageDown); }},
       {600, [] { Shot("report-2"); }},
       {100, [] { Key(Qt::Key_Escape); }},
       {300, [&main] { RunTeamForm(&main); }},
+      {500, [] { Key(Qt::Key_Return); }},  // the note before the teams window
       {800, [] {
-         TeamForm* form = Modal<TeamForm>();
-         form->button(TeamSetup::kSwapOrAdd)->click();
+         if (TeamForm* form = Modal<TeamForm>()) form->button(TeamSetup::kSwapOrAdd)->click();
        }},
       {500, [] { Shot("teams-swap"); }},
       {100, [] { Key(Qt::Key_Escape); }},
@@ -133,11 +140,13 @@ int main(int argc, char** argv) {
        }},
       {300, [&main] { RunScheduleForm(&main); }},
       {800, [] {
-         QScrollBar* bar = Modal<ScheduleForm>()->grid()->verticalScrollBar();
-         bar->setValue(bar->maximum());
+         if (ScheduleForm* form = Modal<ScheduleForm>())
+           form->grid()->verticalScrollBar()->setValue(form->grid()->verticalScrollBar()->maximum());
        }},
       {500, [] { Shot("schedule"); }},
-      {100, [] { Modal<ScheduleForm>()->reject(); }},
+      {100, [] {
+         if (ScheduleForm* form = Modal<ScheduleForm>()) form->reject();
+       }},
   };
   RunNext();
   const int result = app.exec();

@@ -63,6 +63,7 @@ EntryOpen ScoreEntry::open() {
   team_ = 0;
   rows_.clear();
   teams_.clear();
+  closedSeason_ = false;
   if (!LeagueOpen()) return EntryOpen::NoLeague;
   if (lg.CurrentWeek >= lg.NumWeeks) return EntryOpen::SeasonOver;
   week_ = shown_ = lg.CurrentWeek + 1;

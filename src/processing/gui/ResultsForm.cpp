@@ -41,6 +41,10 @@ ResultsForm::ResultsForm(QWidget* parent, ResultsMode mode) : QDialog(parent) {
   setWindowTitle(QStringLiteral("WEEKLY LEAGUE RESULTS"));
   opened_ = entry_.open();
   if (opened_ == EntryOpen::Ready) entry_.selectTeam(entry_.teams().front());
+  // After the season's last week its recap can still be looked at and printed.
+  if (opened_ == EntryOpen::SeasonOver && mode == ResultsMode::Recap &&
+      entry_.openLastProcessedWeek())
+    opened_ = EntryOpen::Ready;
   buildControls();
   if (opened_ != EntryOpen::Ready) return;
   if (mode == ResultsMode::Recap && lg.CurrentWeek >= 1) entry_.showWeek(lg.CurrentWeek);

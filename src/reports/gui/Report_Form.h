@@ -93,6 +93,8 @@ class Report_Form : public QDialog, public ScreenPager {
   QLabel* selectLabel_ = nullptr;
   PagerCommand command_ = PagerCommand::None;
   QEventLoop* waiting_ = nullptr;
+  ReportEngine* engine_ = nullptr;  // the run in progress
+  QString caption_;
   bool firstActivationDone_ = false;
   bool running_ = false;
 };

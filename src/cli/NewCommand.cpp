@@ -77,7 +77,10 @@ int Run(const std::vector<std::string>& args) {
 
   std::string folder, name;
   if (!SplitLeaguePath(rest[0], folder, name)) return UsageError(kName, "bad league name");
-  if (!std::filesystem::is_directory(folder)) return Failure("no folder " + folder);
+  // A missing folder is made, as for the sample league.
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (!std::filesystem::is_directory(folder, ec)) return Failure("cannot make the folder " + folder);
   if (FileExists(FindFileNoCase(folder + name + ".CFG")))
     return Failure("a league " + folder + name + ".CFG exists already; not replaced");
 
@@ -101,7 +104,7 @@ int Run(const std::vector<std::string>& args) {
 CommandRegistration registration({
     kName,
     "DIR/NAME --teams N --roster N --players N --subs N --weeks N [--start N] [--sport N]",
-    "create a league of N teams named TEAM 1.. of vacancies (2 to 52 teams, roster 1 to 20, "
+    "create a league of N teams named TEAM 1.. of vacancies in DIR (made when missing) (2 to 52 teams, roster 1 to 20, "
     "players each week 1 to 10), with substitutes, the schedule from the standard template and "
     "lane numbers 101 up; --start is the first week (default 1), --sport the sport's number in "
     "SportsInfo.dat (default the first)",

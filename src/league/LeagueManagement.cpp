@@ -22,13 +22,6 @@ namespace tallmark {
 
 namespace {
 
-struct LeagueNames {
-  std::string dataPath;
-  std::string fileName;
-};
-
-LeagueNames CurrentNames() { return {lg.DataPath, lg.FileName}; }
-
 void RestoreNames(const LeagueNames& names) {
   lg.DataPath = names.dataPath;
   lg.FileName = names.fileName;
@@ -69,6 +62,22 @@ void RemoveLeagueFile(const std::string& base, const std::string& extension, Err
 
 void ClearWeekDates() {
   for (int w = 1; w <= kMaxWeeks; ++w) lg.WeekDate[w] = std::string(8, ' ');
+}
+
+LeagueNames CurrentNames() { return {lg.DataPath, lg.FileName}; }
+
+void AbandonNewLeague(const LeagueNames& before) {
+  ErrorTrap trap;
+  const std::string base = LeagueBasePath();
+  for (const char* ext : {".CFG", ".RST", ".IDS", ".MSG", ".SEA", ".scr", ".STT", ".SPC"})
+    RemoveLeagueFile(base, ext, trap);
+  trap.report();
+  if (before.fileName == NoFileName) {
+    InitLeagueData();
+    return;
+  }
+  RestoreNames(before);
+  LoadLeague();
 }
 
 void SetNamesFromDialog(const std::string& chosenPath) {
@@ -176,18 +185,17 @@ bool SaveLeagueFilesAs(const std::string& chosenPath) {
 }
 
 // Asks for the new league's name until one is given that is not the open league itself, and
-// saves the league there.
-void SaveAsNewLeague(const FileChooser& choose) {
+// saves the league there. False when the user cancelled the choice: nothing was saved.
+bool SaveAsNewLeague(const FileChooser& choose) {
   const std::string oldBase = LeagueBasePath();
   for (;;) {
     std::optional<std::string> chosen = choose();
-    if (chosen) {
-      const LeagueNames old = CurrentNames();
-      SetNamesFromDialog(*chosen);
-      const bool same = SameLeague(oldBase, LeagueBasePath());
-      RestoreNames(old);
-      if (!same && SaveLeagueFilesAs(*chosen)) return;
-    }
+    if (!chosen) return false;
+    const LeagueNames old = CurrentNames();
+    SetNamesFromDialog(*chosen);
+    const bool same = SameLeague(oldBase, LeagueBasePath());
+    RestoreNames(old);
+    if (!same && SaveLeagueFilesAs(*chosen)) return true;
     MsgBox("You must select a file name for the new league." + NewLine + NewLine + "Try Again");
   }
 }

@@ -33,6 +33,17 @@ bool CreateNewFiles();
 // nothing has changed).
 bool NewLeagueFiles(const std::string& chosenPath);
 
+// The league open now: its folder and base name (FileName NoFileName when none is open).
+struct LeagueNames {
+  std::string dataPath;
+  std::string fileName;
+};
+LeagueNames CurrentNames();
+
+// Cancelling a new league's parameters: the new league's files are removed and the league
+// open before File "New" is loaded again (none when none was open).
+void AbandonNewLeague(const LeagueNames& before);
+
 // File menu "Open": refuses a league of the old DOS version (a file with "SCH" in place of the
 // last three characters beside the chosen one), otherwise saves the open league and loads the
 // chosen one. Returns true when a league was loaded.
@@ -47,8 +58,8 @@ bool SaveLeagueFiles();
 bool SaveLeagueFilesAs(const std::string& chosenPath);
 
 // Asks through choose for a new league's name until one is given that is not the open league
-// itself, and saves the open league there.
-void SaveAsNewLeague(const FileChooser& choose);
+// itself, and saves the open league there. False when the choice was cancelled: nothing was saved.
+bool SaveAsNewLeague(const FileChooser& choose);
 
 // Blanks every week's date.
 void ClearWeekDates();

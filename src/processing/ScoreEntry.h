@@ -100,6 +100,9 @@ class ScoreEntry {
   // Opens week CurrentWeek + 1: the split-season restart when the week starts the next session,
   // the week's pairing (a position round paired by the standings), every team's completeness.
   EntryOpen open();
+  // When every scheduled week has been processed: opens the last week to be looked at and
+  // printed only (the recap sheets of the season's last week). False when no week was processed.
+  bool openLastProcessedWeek();
   int week() const { return week_; }
   // Teams of the week in lane-slot order.
   const std::vector<Integer>& teams() const { return teams_; }
@@ -219,6 +222,7 @@ class ScoreEntry {
   std::string FormCell(int gridRow, int col) const;
 
   bool storing_;
+  bool closedSeason_ = false;  // only processed weeks are shown
   int week_ = 0;
   int shown_ = 0;              // the week shown; week_ while entering
   bool shownForfeit_ = false;  // the forfeit of the team shown in an earlier week

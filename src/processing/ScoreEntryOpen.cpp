@@ -66,6 +66,7 @@ EntryOpen ScoreEntry::open() {
   rows_.clear();
   teams_.clear();
   entering_.clear();
+  closedSeason_ = false;
   if (!LeagueOpen()) return EntryOpen::NoLeague;
   if (lg.CurrentWeek >= lg.NumWeeks) return EntryOpen::SeasonOver;
   week_ = shown_ = lg.CurrentWeek + 1;

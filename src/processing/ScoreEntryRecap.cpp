@@ -19,14 +19,26 @@ void ScoreEntry::ShowRows(int team) {
   held_[team].forfeit = StoredForfeit(rows_);
 }
 
+bool ScoreEntry::openLastProcessedWeek() {
+  team_ = 0;
+  rows_.clear();
+  teams_.clear();
+  if (!LeagueOpen() || lg.CurrentWeek < 1 || lg.CurrentWeek > kMaxWeeks) return false;
+  closedSeason_ = true;
+  week_ = lg.CurrentWeek + 1;  // never entered: the weeks shown end before it
+  shown_ = 0;
+  openingSession_ = lg.CurrentSession;
+  return showWeek(lg.CurrentWeek);
+}
+
 std::vector<int> ScoreEntry::weeksToShow() const {
   std::vector<int> weeks;
-  for (int w = 1; w <= week_; ++w) weeks.push_back(w);
+  for (int w = 1; w <= (closedSeason_ ? week_ - 1 : week_); ++w) weeks.push_back(w);
   return weeks;
 }
 
 bool ScoreEntry::showWeek(int week) {
-  if (week_ == 0 || week < 1 || week > week_) return false;
+  if (week_ == 0 || week < 1 || week > (closedSeason_ ? week_ - 1 : week_)) return false;
   saveCurrentTeam();  // stores nothing while an earlier week is shown
   int team = team_;
   shown_ = week;

@@ -61,6 +61,12 @@ void ScoreEntry::StoreDate() {
 
 void ScoreEntry::leaveWithoutProcessing() {
   if (week_ == 0) return;
+  if (closedSeason_) {  // nothing was entered
+    team_ = 0;
+    rows_.clear();
+    week_ = shown_ = 0;
+    return;
+  }
   if (viewingEarlierWeek()) showWeek(week_);
   saveCurrentTeam();
   StoreDate();
@@ -77,6 +83,11 @@ void ScoreEntry::leaveWithoutProcessing() {
 
 EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
   if (week_ == 0) return EntryLeave::Kept;
+  if (closedSeason_) {  // the season's last week is done
+    MsgBox(MissingResultsText(), kMissingResultsTitle);
+    leaveWithoutProcessing();
+    return EntryLeave::Kept;
+  }
   if (viewingEarlierWeek()) showWeek(week_);
   saveCurrentTeam();
   StoreDate();

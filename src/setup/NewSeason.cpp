@@ -86,7 +86,7 @@ bool FreshStart(const FileChooser& choose) {
   // The new league is written in one commit, journaled beside it: stopped at any moment, it
   // is either wholly there or not there at all (and a new try is not blocked).
   LeagueTransaction tx;
-  SaveAsNewLeague(choose);
+  if (!SaveAsNewLeague(choose)) return false;
   {
     BusyPointer busy;
     lg.CurrentWeek = 0;

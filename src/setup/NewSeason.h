@@ -8,7 +8,8 @@ namespace tallmark {
 // Setup menu "New Season": saves the set-up of the open league as a new league (chosen through
 // choose, asked again until a new name is given), carrying each record's current average
 // forward as its starting average and clearing everything else of the season. Returns false
-// when the user declined or no league is open.
+// when the user declined, cancelled the choice of the name, or no league is open (the league is
+// then as it was).
 bool FreshStart(const FileChooser& choose);
 
 }  // namespace tallmark

@@ -84,6 +84,8 @@ class TeamSetup {
   void dropTeam();
   void renamePlayer();
   void swapOrAdd();
+  // Leaves swap mode without swapping (Escape between the two presses of "&Swap").
+  void cancelSwap() { swapMode_ = false; }
   void dropPlayer();
 
  private:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sys/wait.h>
 
@@ -111,6 +112,12 @@ TEST_F(CliRun, NewRefusesBadSizesAndAnExistingLeague) {
   EXPECT_EQ(run("new " + dir.path() + "club --teams 6 --roster 2 --players 2 --subs 0 --weeks 5"),
             1);
   EXPECT_EQ(file("CLUB.CFG"), cfg);
+  // A missing folder is made; a file where the folder should be is refused.
+  EXPECT_EQ(run("new " + dir.path() + "a/b/CLUB --teams 4 --roster 2 --players 2 --subs 0 --weeks 5"),
+            0) << err();
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir.path() + "a/b/CLUB.CFG"));
+  EXPECT_EQ(run("new " + dir.path() + "CLUB.CFG/X --teams 4 --roster 2 --players 2 --subs 0 --weeks 5"),
+            1);
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST_F(FreshStartTest, AsksAgainUntilANewNameIsGiven) {
   test::TempDir next;
   io.answer(MsgAnswer::Yes);
   std::vector<std::optional<std::string>> answers = {
-      std::nullopt, league(".CFG"), next.file("NEXT.CFG")};
+      league(".CFG"), league(".CFG"), next.file("NEXT.CFG")};
   std::size_t calls = 0;
   ASSERT_TRUE(FreshStart([&] { return answers.at(calls++); }));
   EXPECT_EQ(calls, 3u);

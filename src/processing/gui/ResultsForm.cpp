@@ -21,6 +21,7 @@
 #include "league/LeagueData.h"
 #include "common/Text.h"
 #include "common/UserIO.h"
+#include "processing/gui/FrozenColumnsTable.h"
 
 namespace tallmark {
 
@@ -40,6 +41,10 @@ ResultsForm::ResultsForm(QWidget* parent, ResultsMode mode) : QDialog(parent) {
   setWindowTitle(QStringLiteral("WEEKLY LEAGUE RESULTS"));
   opened_ = entry_.open();
   if (opened_ == EntryOpen::Ready) entry_.selectTeam(entry_.teams().front());
+  // After the season's last week its recap can still be looked at and printed.
+  if (opened_ == EntryOpen::SeasonOver && mode == ResultsMode::Recap &&
+      entry_.openLastProcessedWeek())
+    opened_ = EntryOpen::Ready;
   buildControls();
   if (opened_ != EntryOpen::Ready) return;
   if (mode == ResultsMode::Recap && lg.CurrentWeek >= 1) entry_.showWeek(lg.CurrentWeek);
@@ -117,12 +122,16 @@ QLayout* ResultsForm::buildTopRows() {
   Combo1 = new QComboBox(this);
   Combo1->setObjectName(QStringLiteral("Combo1"));
   Combo1->setMinimumContentsLength(20);
+  Combo1->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   auto* teamCaption = new QLabel(QStringLiteral("&Team:"), this);
   teamCaption->setBuddy(Combo1);
   Check1[0] = new QCheckBox(QStringLiteral("&Forfeit"), this);
   Check1[1] = new QCheckBox(Show(IncompleteBoxCaption()), this);
   LaneLabel = new QLabel(this);
   OpponentLabel = new QLabel(this);
+  // Room for any team's name and lanes, so that the window keeps its width from team to team.
+  OpponentLabel->setMinimumWidth(OpponentLabel->fontMetrics().horizontalAdvance(QString(21, 'W')));
+  LaneLabel->setMinimumWidth(LaneLabel->fontMetrics().horizontalAdvance(QStringLiteral("Lane 000-000")));
   second->addWidget(teamCaption);
   second->addWidget(Combo1);
   second->addWidget(Check1[0]);
@@ -165,7 +174,7 @@ QLayout* ResultsForm::buildButtons() {
 }
 
 void ResultsForm::buildGrid() {
-  Grid1 = new QTableWidget(this);
+  Grid1 = new FrozenColumnsTable(this);
   Grid1->setObjectName(QStringLiteral("Grid1"));
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -198,6 +207,7 @@ void ResultsForm::buildGrid() {
         if (r >= entry_.rowCount()) item->setBackground(palette().alternateBase());
         Grid1->setItem(r, c, item);
       }
+    Grid1->setFrozenColumns(2);
   }
 
   Text1 = new QLineEdit(Grid1->viewport());
@@ -206,16 +216,22 @@ void ResultsForm::buildGrid() {
   Text1->setFrame(false);
   Text1->installEventFilter(this);
   Text1->hide();
+  // The type and name columns lie over the grid: clicks and tips there are the grid's.
+  Grid1->frozenView()->viewport()->installEventFilter(this);
+  Grid1->frozenView()->viewport()->setMouseTracking(true);
   Combo2 = new QListWidget(this);
   Combo2->setObjectName(QStringLiteral("Combo2"));
   Combo2->installEventFilter(this);
   Combo2->hide();
   connect(Combo2, &QListWidget::itemDoubleClicked, this, &ResultsForm::chooseFromList);
   connect(Grid1, &QTableWidget::currentCellChanged, this, [this] { placeEditor(); });
-  connect(Grid1, &QTableWidget::cellClicked, this, [this] {
+  auto listOnClick = [this] {
+    Grid1->setFocus();
     if (editorOfCurrentCell() != CellEditor::Text && editorOfCurrentCell() != CellEditor::None)
       openList();
-  });
+  };
+  connect(Grid1, &QTableWidget::cellClicked, this, listOnClick);
+  connect(Grid1->frozenView(), &QTableView::clicked, this, listOnClick);
   connect(Grid1->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { positionEditor(); });
   connect(Grid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { positionEditor(); });
 }
@@ -244,6 +260,9 @@ void ResultsForm::fitToScreen() {
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect room = screen->availableGeometry();
     want = want.boundedTo(QSize(room.width() - 16, room.height() - 48));
+    resize(want);
+    move(room.center() - QPoint(want.width() / 2, want.height() / 2 + 12));  // centred
+    return;
   }
   resize(want);
 }
@@ -291,8 +310,10 @@ CellEditor ResultsForm::editorOfCurrentCell() const {
   return entry_.cellEditor(slotOf(Grid1->currentRow()), Grid1->currentColumn());
 }
 
+// With its final size the window opens on the first column.
 void ResultsForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  Grid1->horizontalScrollBar()->setValue(0);
   placeEditor();
 }
 
@@ -305,36 +326,41 @@ void ResultsForm::resizeEvent(QResizeEvent* event) {
 
 // The text box goes over the current cell when that cell takes typed entries.
 void ResultsForm::placeEditor() {
+  commitText();
   closeList();
   if (editorOfCurrentCell() != CellEditor::Text) {
     bool hadFocus = Text1->hasFocus();
     Text1->hide();
+    editRow_ = editCol_ = -1;
     if (hadFocus) Grid1->setFocus();
     return;
   }
+  editRow_ = Grid1->currentRow();
+  editCol_ = Grid1->currentColumn();
   Grid1->scrollToItem(Grid1->currentItem());
   Text1->setText(Grid1->currentItem()->text());
-  positionEditor();
   Text1->show();
+  positionEditor();
   Text1->selectAll();
   if (isVisible()) Text1->setFocus();
 }
 
+// The box lies over its cell wherever the grid has scrolled.
 void ResultsForm::positionEditor() {
-  if (QTableWidgetItem* item = Grid1->currentItem(); item && Text1->isVisible())
-    Text1->setGeometry(Grid1->visualItemRect(item).adjusted(1, 1, -1, -1));
+  if (editRow_ >= 0 && !Text1->isHidden())
+    Text1->setGeometry(Grid1->cellRect(editRow_, editCol_).adjusted(1, 1, -1, -1));
 }
 
 // Hands the typed text to the entry; the cell shows what the entry kept.
 bool ResultsForm::commitText() {
-  QTableWidgetItem* item = Grid1->currentItem();
-  if (!Text1->isVisible() || !item || Text1->text() == item->text()) return true;
-  bool taken = entry_.enterCell(slotOf(Grid1->currentRow()), Grid1->currentColumn(),
+  if (Text1->isHidden() || !Text1->isModified() || editRow_ < 0) return true;
+  Text1->setModified(false);  // entered once, whatever a message box does to the focus
+  bool taken = entry_.enterCell(slotOf(editRow_), editCol_,
                                 Utf8ToCp1252(Text1->text().toStdString()));
   refreshGrid();
-  Text1->setText(item->text());
+  Text1->setText(Grid1->item(editRow_, editCol_)->text());
   Text1->selectAll();
-  Text1->setFocus();
+  if (isVisible() && !Text1->isHidden()) Text1->setFocus();
   return taken;
 }
 
@@ -344,13 +370,16 @@ void ResultsForm::restoreText() {
 }
 
 void ResultsForm::moveCell(int dRow, int dCol) {
-  int row = std::clamp(Grid1->currentRow() + dRow, 0, Grid1->rowCount() - 1);
+  // The total rows below the players are not for typing.
+  int row = std::clamp(Grid1->currentRow() + dRow, 0, std::max(entry_.rowCount() - 1, 0));
   int col = std::clamp(Grid1->currentColumn() + dCol, 0, Grid1->columnCount() - 1);
   Grid1->setCurrentCell(row, col);
 }
 
 bool ResultsForm::editorKey(QKeyEvent* key) {
   switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: commitText(); return false;
     case Qt::Key_Return:
     case Qt::Key_Enter: commitText(); return true;
     case Qt::Key_Escape: restoreText(); return true;
@@ -378,6 +407,7 @@ bool ResultsForm::gridKey(QKeyEvent* key) {
           key->text().at(0).isPrint()) {
         placeEditor();
         Text1->setText(key->text());
+        Text1->setModified(true);
         return true;
       }
       return false;
@@ -418,7 +448,7 @@ void ResultsForm::openList() {
         (kind != CellEditor::MarkList && text == current && (Combo2->item(i)->flags() & Qt::ItemIsEnabled)))
       Combo2->setCurrentRow(i);
   }
-  QRect cell = Grid1->visualItemRect(Grid1->currentItem());
+  QRect cell = Grid1->cellRect(Grid1->currentRow(), Grid1->currentColumn());
   QPoint at = Grid1->viewport()->mapTo(this, cell.bottomLeft());
   int width = std::max(cell.width(), Combo2->sizeHintForColumn(0) + 24);
   int height = std::min(Combo2->sizeHintForRow(0) * Combo2->count() + 6, this->height() / 2);
@@ -484,6 +514,11 @@ bool ResultsForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Text1 && editorKey(key)) return true;
     if (watched == Combo2 && listKey(key)) return true;
     if (watched == Grid1 && gridKey(key)) return true;
+  } else if (event->type() == QEvent::FocusOut && watched == Text1) {
+    // Typing left for another control is entered as it goes, not when a message box or a
+    // menu takes the focus for a moment.
+    auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) commitText();
   } else if (event->type() == QEvent::FocusOut && watched == Combo2) {
     // A click elsewhere puts the list away without a choice.
     QWidget* now = QApplication::focusWidget();
@@ -495,7 +530,8 @@ bool ResultsForm::eventFilter(QObject* watched, QEvent* event) {
               QRect(control->mapTo(this, QPoint(0, 0)), control->size()));
     }
   } else if (event->type() == QEvent::MouseMove) {
-    if (watched == Grid1->viewport()) gridTip(static_cast<QMouseEvent*>(event)->position().toPoint());
+    if (watched == Grid1->viewport() || watched == Grid1->frozenView()->viewport())
+      gridTip(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)->position().toPoint());
     else if (watched == this) TipLabel->hide();  // the mouse is over the window's background
   }
   return QDialog::eventFilter(watched, event);

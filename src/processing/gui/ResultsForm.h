@@ -10,6 +10,7 @@
 #include <map>
 
 #include "processing/ScoreEntry.h"
+#include "processing/gui/FrozenColumnsTable.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,6 @@ class QListWidget;
 class QListWidgetItem;
 class QPrinter;
 class QPushButton;
-class QTableWidget;
 
 namespace tallmark {
 
@@ -54,7 +54,7 @@ class ResultsForm : public QDialog {
   std::array<QPushButton*, 4> Command1{};
   QLineEdit* Text1 = nullptr;  // the cell editor
   QLineEdit* Text2 = nullptr;  // the date box
-  QTableWidget* Grid1 = nullptr;
+  FrozenColumnsTable* Grid1 = nullptr;  // the type and name columns stay in view
   QLabel* WeekLabel = nullptr;
   QLabel* LaneLabel = nullptr;
   QLabel* OpponentLabel = nullptr;
@@ -92,6 +92,8 @@ class ResultsForm : public QDialog {
   // Cell editing.
   void placeEditor();
   void positionEditor();
+  // Enters what was typed into the cell editor (with the checks and messages of Enter) before
+  // the editor goes anywhere else; nothing when nothing was typed.
   bool commitText();
   void restoreText();
   void moveCell(int dRow, int dCol);
@@ -116,12 +118,14 @@ class ResultsForm : public QDialog {
 
   // Tool tips.
   void showTip(const QString& text, const QRect& area);
-  void gridTip(const QPoint& at);
+  void gridTip(QWidget* over, const QPoint& at);
 
   ScoreEntry entry_;
   EntryOpen opened_ = EntryOpen::NoLeague;
   bool processed_ = false;
   bool left_ = false;
+  int editRow_ = -1;  // the cell the editor lies over
+  int editCol_ = -1;
   std::map<QObject*, EntryTip> tips_;
 };
 

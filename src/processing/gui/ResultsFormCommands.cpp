@@ -18,6 +18,7 @@
 #include "league/Backup.h"
 #include "league/LeagueData.h"
 #include "common/Text.h"
+#include "processing/gui/FrozenColumnsTable.h"
 #include "processing/gui/PrintGrid.h"
 #include "processing/gui/ResultsForm.h"
 #include "league/gui/ReportPrinter.h"
@@ -209,9 +210,11 @@ void ResultsForm::showTip(const QString& text, const QRect& area) {
 }
 
 // Over the grid the tip follows the column under the mouse.
-void ResultsForm::gridTip(const QPoint& at) {
-  const int row = Grid1->rowAt(at.y());
-  const int col = Grid1->columnAt(at.x());
+void ResultsForm::gridTip(QWidget* over, const QPoint& at) {
+  const bool frozen = over != Grid1->viewport();
+  const QTableView* view = frozen ? Grid1->frozenView() : Grid1;
+  const int row = view->rowAt(at.y());
+  const int col = view->columnAt(at.x());
   if (row < 0 || col < 0) {
     TipLabel->hide();
     return;
@@ -238,7 +241,7 @@ void ResultsForm::gridTip(const QPoint& at) {
     TipLabel->hide();
     return;
   }
-  QRect cell = Grid1->visualItemRect(Grid1->item(row, col));
+  QRect cell = Grid1->cellRect(row, col);
   showTip(Show(text), QRect(Grid1->viewport()->mapTo(this, cell.topLeft()), cell.size()));
 }
 

@@ -62,7 +62,7 @@ void ScreenPage::paintEvent(QPaintEvent*) {
   for (const Line& l : lines_) {
     QFont font = ReportFont(l.size);
     painter.setFont(font);
-    painter.drawText(QPointF(0, l.y + QFontMetricsF(font, this).ascent()), l.text);
+    painter.drawText(QPointF(kMargin, kMargin + l.y + QFontMetricsF(font, this).ascent()), l.text);
   }
 }
 

@@ -24,8 +24,10 @@ class ScreenPage : public QWidget, public PageDevice {
  public:
   explicit ScreenPage(QWidget* parent = nullptr);
 
-  double scaleWidth() const override { return width(); }
-  double scaleHeight() const override { return height(); }
+  // A small margin keeps the text off the window's frame.
+  static constexpr int kMargin = 8;
+  double scaleWidth() const override { return width() - 2 * kMargin; }
+  double scaleHeight() const override { return height() - 2 * kMargin; }
   double fontSize() const override { return size_; }
   void setFontSize(double points) override;
   double textWidth(std::string_view text) const override;

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,7 +44,17 @@ void RunReportWindow(QWidget* parent, int reportNumber) {
 
 Report_Form::Report_Form(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Tallmark -- Report");
-  resize(820, 640);
+  // The pager fills a window-full by the window's height: the whole window must be on the
+  // screen, so that every line of a page is seen.
+  QSize size(820, 640);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect room = screen->availableGeometry();
+    size = size.boundedTo(QSize(room.width() - 16, room.height() - 48));  // the frame's room
+    resize(size);
+    move(room.center() - QPoint(size.width() / 2, size.height() / 2 + 12));
+  } else {
+    resize(size);
+  }
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   menuBar_ = new QMenuBar(this);
@@ -255,11 +267,13 @@ void Report_Form::RunReport() {
   }
   ReportEngine engine(*device, destination, lg.PrintMargins != 0, this);
   if (destination != Destination::Screen) engine.setPageRange(lg.PrintFromPage, lg.PrintToPage);
-  const QString caption = Q("Tallmark -- " + ReportTitle(type));
+  caption_ = Q("Tallmark -- " + ReportTitle(type));
+  engine_ = &engine;
   const int ran = RunPasses(engine, *device, passes, [&](ReportEngine& e) {
-    setWindowTitle(caption);
+    setWindowTitle(caption_);
     BuildReport(e, type, chosen);
   });
+  engine_ = nullptr;
   if (ran > 0 && destination == Destination::File) WriteReportFile(filePath, engine.fileText());
   if (LeagueOpen()) ReadStats(lg.CurrentSession);
   ShowNormal();
@@ -269,6 +283,8 @@ void Report_Form::RunReport() {
 }
 
 PagerCommand Report_Form::waitAtPageEnd() {
+  // The caption tells which page is shown.
+  if (engine_) setWindowTitle(caption_ + QString(" -- Page %1").arg(engine_->pageNumber()));
   setPagerMenus(true);
   activateWindow();
   setFocus();

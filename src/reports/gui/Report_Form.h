@@ -95,6 +95,8 @@ class Report_Form : public QDialog, public ScreenPager {
   QEventLoop* waiting_ = nullptr;
   std::vector<SelectionList> panelLists_;
   std::array<std::vector<ListEntry>, 2> entries_;
+  ReportEngine* engine_ = nullptr;  // the run in progress
+  QString caption_;
   bool firstActivationDone_ = false;
   bool running_ = false;
 };

@@ -270,6 +270,8 @@ void ScheduleForm::runButton(int index) {
     default: return;
   }
   refresh();
+  // The week added is shown.
+  if (index == AddButton) grid_->scrollToItem(grid_->item(grid_->rowCount() - 1, 1));
   editor_->setFocus(Qt::OtherFocusReason);
 }
 

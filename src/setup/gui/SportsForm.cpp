@@ -236,6 +236,7 @@ void SportsForm::reject() {
 
 int RunSportsForm(QWidget* parent) {
   SportsForm form(parent);
+  form.adjustSize();  // centred with its final size
   CenterForm(&form);
   return form.exec();
 }

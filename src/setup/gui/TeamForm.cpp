@@ -166,6 +166,9 @@ QWidget* TeamForm::buildSummary() {
   swapLabel_->setObjectName(QStringLiteral("SwapLabel"));
   swapLabel_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
   swapLabel_->setAlignment(Qt::AlignCenter);
+  // Wrapped within the column, so that swap mode keeps the window's width.
+  swapLabel_->setWordWrap(true);
+  swapLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   layout->addWidget(swapLabel_);
   layout->addStretch();
   return frame;
@@ -312,8 +315,13 @@ void TeamForm::reject() {
     QDialog::reject();
     return;
   }
-  // Between the two presses of Swap nothing else may happen.
-  if (setup_.swapMode()) return;
+  // Between the two presses of Swap nothing else may happen: Escape and the close box leave
+  // swap mode instead.
+  if (setup_.swapMode()) {
+    setup_.cancelSwap();
+    showAll();
+    return;
+  }
   buttonClicked(B::kCancel);
 }
 

@@ -125,6 +125,7 @@ void MainForm::BuildLabels() {
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 10);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   grid_->horizontalHeader()->setHighlightSections(false);
+  grid_->horizontalHeader()->setStretchLastSection(false);
   grid_->setMouseTracking(true);
   grid_->viewport()->setMouseTracking(true);
   grid_->installEventFilter(this);
@@ -135,10 +136,7 @@ void MainForm::BuildLabels() {
   layout->setContentsMargins(16, 12, 16, 16);
   layout->setSpacing(12);
   layout->addLayout(header);
-  auto* gridRow = new QHBoxLayout;
-  gridRow->addWidget(grid_, 1);
-  gridRow->addStretch(0);
-  layout->addLayout(gridRow, 1);
+  layout->addWidget(grid_, 1);
 
   empty_ = new QLabel(
       QStringLiteral("No league is open.\n\nChoose File, Open to open a league, or File, New "
@@ -243,15 +241,13 @@ void MainForm::FillGrid(const StandingsTable& table) {
   for (const auto& c : table.columns) headers << FromLeagueText(c.header);
   grid_->setHorizontalHeaderLabels(headers);
   const int charWidth = grid_->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+  widths_.assign(columns, 0);
   for (int c = 0; c < columns; ++c) {
     int width = table.columns[c].width * charWidth + 16;
     int headerWidth = grid_->horizontalHeader()->fontMetrics().horizontalAdvance(headers[c]) + 20;
-    grid_->setColumnWidth(c, std::max(width, headerWidth));
+    widths_[c] = std::max(width, headerWidth);
   }
-  // The grid is as wide as its columns (and a scroll bar), no wider than the window allows.
-  int total = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
-  for (int c = 0; c < columns; ++c) total += grid_->columnWidth(c);
-  grid_->setMaximumWidth(total);
+  SpreadColumns();
   for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
     for (int c = 0; c < columns && c < static_cast<int>(table.rows[r].size()); ++c) {
       QString text = FromLeagueText(table.rows[r][c]);
@@ -265,7 +261,24 @@ void MainForm::FillGrid(const StandingsTable& table) {
 
 void MainForm::Tick() { labels_[4]->setText(ClockText()); }
 
+// The columns fill the grid's width (an enlarged or maximised window), never narrower than
+// their contents.
+void MainForm::SpreadColumns() {
+  int total = 0;
+  for (int w : widths_) total += w;
+  if (total <= 0 || grid_->columnCount() != static_cast<int>(widths_.size())) return;
+  const int room = grid_->viewport()->width();
+  int used = 0;
+  for (int c = 0; c < static_cast<int>(widths_.size()); ++c) {
+    int width = room > total ? widths_[c] * room / total : widths_[c];
+    if (room > total && c + 1 == static_cast<int>(widths_.size())) width = room - used;
+    grid_->setColumnWidth(c, width);
+    used += width;
+  }
+}
+
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize && watched == grid_->viewport()) SpreadColumns();
   if (event->type() == QEvent::MouseMove) {
     for (int i = 0; i < 6; ++i) {
       if (watched == labels_[i]) {

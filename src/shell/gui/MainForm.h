@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <vector>
 #include <functional>
 
 #include "shell/MenuModel.h"
@@ -57,6 +58,7 @@ class MainForm : public QMainWindow {
   QMenu* BuildMenu(MenuId id, QMenu* menu);
   void ApplyMenus();
   void FillGrid(const StandingsTable& table);
+  void SpreadColumns();
   void Tick();
 
   void FileMenu(int index);
@@ -70,6 +72,7 @@ class MainForm : public QMainWindow {
   void EditFocused(const char* slot);
   // Steps of weekly score entry, then the results window: form names it (entry or recap).
   void WeeklyScores(const QString& form = "Results_Form");
+  void RecapSheets();
   void RunReport(int number, const QString& title);
   void OpenWindow(const QString& form, const QString& title);
   void BackupBeforeChange();
@@ -84,6 +87,7 @@ class MainForm : public QMainWindow {
   QTableWidget* grid_ = nullptr;
   std::array<QLabel*, 6> labels_{};
   QLabel* tip_ = nullptr;
+  std::vector<int> widths_;  // each column's width for its contents
   QLabel* empty_ = nullptr;  // over the grid when no league is open
   QTimer* timer_ = nullptr;
   QPointer<QWidget> editFocus_;

@@ -6,6 +6,7 @@
 #include "setup/NewSeason.h"
 #include "league/WeekFiles.h"
 #include "processing/WeeklyProcessing.h"
+#include "setup/gui/ParametersForm.h"
 #include "shell/StartUp.h"
 #include "common/UserIO.h"
 #include "shell/gui/FileDialogs.h"
@@ -39,9 +40,12 @@ void MainForm::FileMenu(int index) {
       BackupBeforeChange();
       QString path = ChooseFile(this, NewLeagueRequest());
       if (path.isEmpty()) return;
+      const LeagueNames before = CurrentNames();
       bool created = false;
       GuardLeagueLoad([&] { created = NewLeagueFiles(WithLeagueExtension(ToPath(path))); });
-      if (created) OpenWindow("Parameters_Form", "New League Parameters");
+      // Closing the parameters window without OK leaves no half-made league behind.
+      if (created && RunParametersForm(this) != QDialog::Accepted)
+        GuardLeagueLoad([&] { AbandonNewLeague(before); });
       break;
     }
     case kOpen: {

@@ -115,6 +115,17 @@ void MainForm::WeeklyScores(const QString& form) {
   OpenWindow(form, form == "Results_Form" ? "Weekly Scores" : "Recap Sheets");
 }
 
+// The weekly-entry steps, then the results window on earlier weeks; once the season's last week
+// is processed it opens on that week.
+void MainForm::RecapSheets() {
+  WeeklyEntryStart start = BeginWeeklyEntry(PositionPairing());
+  if (start == WeeklyEntryStart::NeedsSchedule) {
+    OpenWindow("Schedule_Form", "Lanes and Schedule");
+    if (!WeekReadyForEntry()) return;
+  }
+  OpenWindow("Results_Form_Recap", "Recap Sheets");
+}
+
 void MainForm::RunReport(int number, const QString& title) {
   lg.ReportNumber = static_cast<Integer>(number);
   OpenWindow("Report_Form", title);
@@ -142,7 +153,7 @@ void MainForm::ReportsMenu(MenuId menu, int index) {
         MsgBox("On the following screen select the week you want to see a recap for and use "
                "the PRINT RESULTS button to print the recap results.",
                "PRINT RECAP SHEET OF RESULTS");
-        WeeklyScores("Results_Form_Recap");
+        RecapSheets();
       }
       break;
     case MenuId::ReportsSchedule:

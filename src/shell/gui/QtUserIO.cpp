@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -64,6 +66,17 @@ QString ApplicationTitle() {
   return name.isEmpty() ? QStringLiteral("Tallmark") : name;
 }
 
+namespace {
+
+// The width a window needs to show its title in full, beside the title bar's buttons.
+int TitleWidth(const QWidget& window, const QString& title) {
+  QFont font = window.font();
+  font.setBold(true);
+  return QFontMetrics(font).horizontalAdvance(title) + 140;
+}
+
+}  // namespace
+
 MsgAnswer QtUserIO::message(const std::string& text, const std::string& title,
                             MsgButtons buttons, MsgIcon icon,
                             std::optional<MsgAnswer> defaultAnswer) {
@@ -73,6 +86,11 @@ MsgAnswer QtUserIO::message(const std::string& text, const std::string& title,
   QMessageBox box(ToQt(icon), caption, body, ToQt(buttons), DialogParent());
   box.setObjectName("MsgBox");
   if (defaultAnswer) box.setDefaultButton(ToQt(*defaultAnswer));
+  // Wide enough for its title (the box sizes itself by its text alone).
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(TitleWidth(box, caption), 0, QSizePolicy::Minimum,
+                                  QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   // A question never waits behind a busy pointer.
   bool wasBusy = busy_;
   if (wasBusy) showNormal();
@@ -85,10 +103,14 @@ std::optional<std::string> QtUserIO::input(const std::string& prompt, const std:
                                            const std::string& initial) {
   bool ok = false;
   QString caption = title.empty() ? ApplicationTitle() : FromLeagueText(title);
-  QString text = QInputDialog::getText(DialogParent(), caption, FromLeagueText(prompt),
-                                       QLineEdit::Normal, FromLeagueText(initial), &ok);
+  QInputDialog box(DialogParent());
+  box.setWindowTitle(caption);
+  box.setLabelText(FromLeagueText(prompt));
+  box.setTextValue(FromLeagueText(initial));
+  box.setMinimumWidth(TitleWidth(box, caption));
+  ok = box.exec() == QDialog::Accepted;
   if (!ok) return std::nullopt;
-  return ToLeagueText(text);
+  return ToLeagueText(box.textValue());
 }
 
 void QtUserIO::beep() { QApplication::beep(); }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -283,6 +284,73 @@ class ResultsFormTest : public QObject {
     QVERIFY(!form.processed());
     QCOMPARE(lg.CompleteSlots, 4);
     QCOMPARE(lg.CurrentWeek, 0);
+  }
+
+  // A correction typed over a stored 150 is entered before the editor goes anywhere else.
+  void aTypedScoreIsEnteredWhereverTheEditorGoes_data() {
+    QTest::addColumn<int>("route");
+    const char* routes[] = {"cell click", "Tab, then a click", "list cell", "team change",
+                            "process", "print", "close"};
+    for (int i = 0; i < 7; ++i) QTest::newRow(routes[i]) << i;
+  }
+  void aTypedScoreIsEnteredWhereverTheEditorGoes() {
+    QFETCH(int, route);
+    test::ScriptedUserIO io;
+    ResultsForm form;
+    open(form);
+    type("150"), key(Qt::Key_Return);
+    type("180");
+    auto click = [&form](QTableView* view, int row, int col) {
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                        view->visualRect(view->model()->index(row, col)).center());
+    };
+    switch (route) {
+      case 0: click(form.Grid1, 1, kGame3); break;
+      case 1: key(Qt::Key_Tab), click(form.Grid1, 1, kGame3); break;
+      case 2: click(form.Grid1->frozenView(), 1, kType), key(Qt::Key_Escape); break;
+      case 3: chooseTeam(form, 1), chooseTeam(form, 0); break;
+      case 4: QTest::mouseClick(form.Command1[3], Qt::LeftButton); break;
+      case 5: io.answer(MsgAnswer::Cancel), QTest::mouseClick(form.Command1[2], Qt::LeftButton); break;
+      default: form.close(); break;
+    }
+    if (form.isVisible()) {
+      QCOMPARE(cell(form, 0, kGame1), QStringLiteral("180"));
+      form.reject();
+    }
+    Integer player = 0;
+    QVERIFY(ReadScore(1, 1, 1, player));
+    QCOMPARE(lg.ScrGameScore[0], 180);
+  }
+
+  // Twelve games: the window opens on the first column, the type and name stay in view, and
+  // the typing box lies over the current cell after every key, scroll and team change.
+  void theTypingBoxFollowsItsCellInAWideWeek() {
+    lg.GamesPerWeek = lg.GameParam[1] = 12;
+    test::ScriptedUserIO io;
+    ResultsForm form;
+    open(form);
+    FrozenColumnsTable* grid = form.Grid1;
+    auto onItsCell = [&] {
+      return form.Text1->isHidden() ||
+             form.Text1->geometry() ==
+                 grid->cellRect(grid->currentRow(), grid->currentColumn()).adjusted(1, 1, -1, -1);
+    };
+    QCOMPARE(grid->horizontalScrollBar()->value(), 0);
+    type("206"), key(Qt::Key_Right), key(Qt::Key_Right);
+    QCOMPARE(cell(form, 0, kGame1), QStringLiteral("206"));
+    QVERIFY(!form.Text1->isHidden() && onItsCell());
+    for (int i = 0; i < 24; ++i) {
+      key(Qt::Key_Right);
+      QVERIFY(onItsCell());
+      QVERIFY(grid->viewport()->rect().contains(grid->cellRect(0, kName)));
+    }
+    QVERIFY(grid->horizontalScrollBar()->value() > 0);
+    key(Qt::Key_Left);
+    grid->horizontalScrollBar()->setValue(0);
+    QVERIFY(onItsCell());
+    chooseTeam(form, 1);
+    QVERIFY(onItsCell());
+    form.reject();
   }
 
   void wrongEntriesAreRefusedInPlace() {

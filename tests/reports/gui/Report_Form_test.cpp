@@ -65,7 +65,7 @@ class ReportFormTest : public QObject {
                       {Qt::Key_Escape, Qt::NoModifier}});
     form.show();
     QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 10000);
-    QCOMPARE(form.windowTitle(), QString("Tallmark -- Weekly Standing Sheet"));
+    QCOMPARE(form.windowTitle(), QString("Tallmark -- Weekly Standing Sheet -- Page 3"));
     QCOMPARE(pages.size(), 3);
     QVERIFY(pages[0].contains("   LEAGUE: Tuesday Night Mixed"));
     QVERIFY(pages[0].contains("P. 1  SESSION 1 OF 1 WEEK 4 OF 10  STANDING SHEET  10/06/26"));

@@ -218,8 +218,11 @@ void NewLeagueWindowsTest::swapDropAndSubstitute(TeamForm& form, test::ScriptedU
   QVERIFY(form.swapLabel()->isVisible());
   QCOMPARE(form.swapLabel()->text(),
            QString("Select the Team and Bowler or Sub to Swap for\nAnn Smith\non Team\nStrikers"));
-  QTest::keyClick(&form, Qt::Key_Escape);  // nothing but the second press in between
+  for (int b = 0; b <= 7; ++b) QCOMPARE(form.button(b)->isVisible(), b == B::kSwapOrAdd);
+  QTest::keyClick(&form, Qt::Key_Escape);  // Escape leaves swap mode, not the window
   QVERIFY(form.isVisible());
+  QVERIFY(!form.swapLabel()->isVisible());
+  click(form.button(B::kSwapOrAdd));
   choose(form.teamList(), 1);
   choose(form.playerList(), 1);
   click(form.button(B::kSwapOrAdd));

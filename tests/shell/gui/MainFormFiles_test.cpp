@@ -112,6 +112,28 @@ class MainFormFilesTest : public QObject {
     QCOMPARE(lg.FileName, std::string("ACE"));
   }
 
+  // Escape in the new league's parameters window brings back the league open before and
+  // removes the new league's files; cancelling the new season's name changes nothing.
+  void aNewLeagueOrANewSeasonCanBeBackedOutOf() {
+    answers << QString::fromStdString(dir.file("ACE.CFG"));
+    form->Choose(MenuId::File, menu::kOpen);
+    lg.AutoBackup = False;
+    test::ScriptedUserIO io;
+    answers << QString::fromStdString(dir.file("NEWONE.CFG"));
+    QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+    form->Choose(MenuId::File, menu::kNew);
+    QCOMPARE(lg.FileName, std::string("ACE"));
+    QCOMPARE(lg.CurrentWeek, 3);
+    QVERIFY(QDir(QString::fromStdString(dir.path())).entryList({"NEWONE.*"}).isEmpty());
+
+    const qsizetype asked = requests.size();
+    io.answer(MsgAnswer::Yes);  // "FRESH START WITH A NEW LEAGUE?"
+    form->Choose(MenuId::Setup, menu::kNewSeason);  // the name's dialog cancelled
+    QCOMPARE(requests.size(), asked + 1);
+    QCOMPARE(lg.FileName, std::string("ACE"));
+    QCOMPARE(lg.CurrentWeek, 3);
+  }
+
   void exitSavesTheLeagueAndNamesItInTheOptions() {
     answers << QString::fromStdString(dir.file("ACE.CFG"));
     form->Choose(MenuId::File, menu::kOpen);

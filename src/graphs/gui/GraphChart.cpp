@@ -86,6 +86,7 @@ void AddHighLow(QChart* chart, const GraphPage& page) {
   }
   strokes->setBodyWidth(0.3);
   strokes->setCapsWidth(0.4);
+  strokes->setCapsVisible(true);
   const QColor ink = page.color ? QColor(30, 90, 170) : QColor(Qt::black);
   strokes->setPen(QPen(ink, 2));
   strokes->setIncreasingColor(ink);

@@ -1,5 +1,6 @@
 #include "shell/gui/Forms.h"
 
+#include "graphs/gui/Graph_Form.h"
 #include "league/LeagueData.h"
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
@@ -10,6 +11,7 @@
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
 #include "shell/gui/FormHelpers.h"
+#include "shell/gui/PrintSetup.h"
 
 namespace tallmark {
 
@@ -56,6 +58,10 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
   }
   if (name == QLatin1String("Sports_Form")) {
     RunSportsForm(parent);
+    return;
+  }
+  if (name == QLatin1String("Graph_Form")) {
+    graphs::RunGraphForm(parent, lg.GraphNumber, SharedPrinter());
     return;
   }
   // The report window builds the standing sheets so far.

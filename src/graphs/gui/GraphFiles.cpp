@@ -8,6 +8,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <cstdio>
 #include <memory>
 
 #include "graphs/GraphRules.h"
@@ -99,6 +100,11 @@ std::vector<std::string> WriteGraphFiles(const std::vector<GraphPage>& pages,
                                          const std::string& firstPath, std::string& problem) {
   std::unique_ptr<QApplication> app;
   if (!QCoreApplication::instance()) {
+    // Qt's notes about the desktop session (no runtime folder and the like) are no concern of a
+    // program that only draws files.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "tallmark-cli";

@@ -202,6 +202,8 @@ void Graph_Form::fillLists() {
   for (int k = 1; k <= lg.NumSubs && k <= 100; ++k) addPlayer(lg.SubList[k]);
 
   for (int i = 0; i < 2; ++i) {
+    listValues_[i].clear();
+    ListLabel[i]->clear();
     List1[i]->clear();
     ListLabel[i]->setVisible(false);
     List1[i]->setVisible(false);
@@ -234,6 +236,7 @@ GraphSelection Graph_Form::selection() const {
     for (int row = 0; row < List1[i]->count(); ++row)
       if (List1[i]->item(row)->isSelected() && listValues_[i][row] >= 0) chosen.push_back(listValues_[i][row]);
     const QString label = ListLabel[i]->text();
+    if (label.isEmpty()) continue;  // the list is not in use
     if (label == "&AWARDS") s.categories = chosen;
     else if (label == "S&ESSIONS") s.sessions = chosen;
     else if (label == "&WEEKS") s.weeks = chosen;

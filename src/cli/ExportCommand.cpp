@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "league/Exports.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace tallmark::cli {
 

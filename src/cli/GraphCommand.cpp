@@ -5,11 +5,11 @@
 #include <sstream>
 
 #include "cli/Commands.h"
+#include "common/Text.h"
 #include "graphs/GraphBuilder.h"
 #include "graphs/GraphRules.h"
 #include "graphs/gui/GraphFiles.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
 #include "processing/Rankings.h"
 
 namespace tallmark::cli {

@@ -6,7 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace tallmark::cli {
 

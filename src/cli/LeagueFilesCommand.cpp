@@ -7,7 +7,7 @@
 #include "league/Backup.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/LeagueManagement.h"
+#include "setup/NewSeason.h"
 
 namespace fs = std::filesystem;
 

@@ -12,7 +12,7 @@
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/ProgramFolder.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/NewLeague.h"
 #include "setup/TeamOps.h"
 

@@ -6,7 +6,7 @@
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/ProgramFolder.h"
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace fs = std::filesystem;
 

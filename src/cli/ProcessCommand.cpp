@@ -7,7 +7,7 @@
 #include "league/Backup.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoreEntry.h"
 
 namespace tallmark::cli {

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/PdfPageDevice.h"
 #include "reports/ReportEngine.h"

@@ -11,9 +11,9 @@
 #include "cli/ScoresCsv.h"
 #include "league/ConfigFile.h"
 #include "league/FileSystem.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoreEntry.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark::cli {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoreEntry.h"
 
 namespace tallmark::cli {

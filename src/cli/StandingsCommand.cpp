@@ -5,8 +5,8 @@
 #include "cli/Commands.h"
 #include "cli/Json.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
-#include "shell/Functs.h"
+#include "common/Text.h"
+#include "common/Functs.h"
 #include "shell/Standings.h"
 
 namespace tallmark::cli {

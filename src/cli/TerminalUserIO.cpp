@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace tallmark::cli {
 

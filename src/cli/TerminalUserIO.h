@@ -2,7 +2,7 @@
 // terminal when there is one, otherwise with the tool's default answer.
 #pragma once
 
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark::cli {
 

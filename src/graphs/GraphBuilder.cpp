@@ -4,10 +4,10 @@
 #include <map>
 #include <memory>
 
+#include "common/Text.h"
 #include "graphs/GraphData.h"
 #include "graphs/GraphRules.h"
 #include "league/StatsFile.h"
-#include "league/Text.h"
 #include "processing/Awards.h"
 #include "processing/Rankings.h"
 

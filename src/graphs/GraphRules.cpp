@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "common/Text.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
 
 namespace tallmark::graphs {
 

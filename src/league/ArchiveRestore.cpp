@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <set>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,10 @@
 #include "league/AwardsLog.h"
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -8,11 +8,11 @@
 
 #include "league/ArchiveRestore.h"
 #include "league/ConfigFile.h"
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
-#include "shell/UserIO.h"
+#include "common/Text.h"
+#include "common/UserIO.h"
 
 namespace fs = std::filesystem;
 

@@ -2,12 +2,12 @@
 
 #include <vector>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/LeagueData.h"
 #include "league/SeqFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

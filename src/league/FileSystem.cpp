@@ -10,8 +10,8 @@
 #include <random>
 #include <vector>
 
-#include "league/FileErrors.h"
-#include "league/Text.h"
+#include "common/FileErrors.h"
+#include "common/Text.h"
 
 namespace fs = std::filesystem;
 

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/Text.h"
+
 namespace tallmark {
 
 using Integer = std::int16_t;
@@ -233,9 +235,6 @@ extern LeagueData lg;
 inline const std::string NoFileName = "NOT-OPEN";
 inline const std::string Spaces10(10, ' ');
 inline const std::string Spaces80(80, ' ');
-inline const std::string FormFeed = "\x0c";
-inline const std::string CarriageReturn = "\r";
-inline const std::string NewLine = "\r\n";
 
 // Sets every variable to its default, as at program start. The program folder is taken from
 // ProgramFolder() (see ProgramFolder.h).

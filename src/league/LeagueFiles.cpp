@@ -2,14 +2,14 @@
 #include <string>
 
 #include "league/ConfigFile.h"
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/RosterFiles.h"
 #include "league/SeqFile.h"
 #include "league/SportFile.h"
 #include "league/StatsFile.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -5,16 +5,15 @@
 #include "league/AwardsLog.h"
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/RosterFiles.h"
 #include "league/SportFile.h"
 #include "league/StatsFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
-#include "processing/Rankings.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace fs = std::filesystem;
 
@@ -46,13 +45,6 @@ bool SameLeague(const std::string& a, const std::string& b) {
   return fs::exists(cfgA, ec) && fs::exists(cfgB, ec) && fs::equivalent(cfgA, cfgB, ec);
 }
 
-void RemoveLeagueFile(const std::string& base, const std::string& extension, ErrorTrap& trap) {
-  std::error_code ec;
-  const std::string path = FindFileNoCase(base + extension);
-  fs::remove(path, ec);
-  if (ec) trap.set(ErrorFromErrno(ec.value()));
-}
-
 // Copies one league file from oldBase to newBase. A missing source leaves no file of that
 // extension under the new name either, so no stale records of another league remain there.
 void CopyLeagueFile(const std::string& oldBase, const std::string& newBase,
@@ -69,13 +61,18 @@ void CopyLeagueFile(const std::string& oldBase, const std::string& newBase,
   trap.set(err);
 }
 
-std::string Blanks8() { return std::string(8, ' '); }
+}  // namespace
 
-void ClearWeekDates() {
-  for (int w = 1; w <= kMaxWeeks; ++w) lg.WeekDate[w] = Blanks8();
+void RemoveLeagueFile(const std::string& base, const std::string& extension, ErrorTrap& trap) {
+  std::error_code ec;
+  const std::string path = FindFileNoCase(base + extension);
+  fs::remove(path, ec);
+  if (ec) trap.set(ErrorFromErrno(ec.value()));
 }
 
-}  // namespace
+void ClearWeekDates() {
+  for (int w = 1; w <= kMaxWeeks; ++w) lg.WeekDate[w] = std::string(8, ' ');
+}
 
 void SetNamesFromDialog(const std::string& chosenPath) {
   const std::size_t slash = chosenPath.find_last_of('/');
@@ -181,8 +178,6 @@ bool SaveLeagueFilesAs(const std::string& chosenPath) {
   return trap.report() && ok;
 }
 
-namespace {
-
 // Asks for the new league's name until one is given that is not the open league itself, and
 // saves the league there.
 void SaveAsNewLeague(const FileChooser& choose) {
@@ -198,92 +193,6 @@ void SaveAsNewLeague(const FileChooser& choose) {
     }
     MsgBox("You must select a file name for the new league." + NewLine + NewLine + "Try Again");
   }
-}
-
-// Each record keeps its current average (as its new starting average), handicap and group;
-// every other statistic starts again at 0.
-void CarryRecordForward(int p) {
-  auto& row = lg.PlayerStat[p];
-  const Single average = row[kCurrentAverage];
-  const Single handicap = row[kCurrentHandicap];
-  const Single group = row[kGroupOrStanding];
-  for (int c = 0; c <= 27; ++c) row[c] = 0;
-  row[kStartingAverage] = average;
-  row[kCurrentAverage] = average;
-  row[kCurrentHandicap] = handicap;
-  row[kGroupOrStanding] = group;
-}
-
-// The new league's statistics file is a copy of the old one (see SaveLeagueFilesAs), so every
-// session is carried forward in place.
-void CarryStatisticsForward() {
-  for (int s = 1; s <= lg.NumSessions; ++s) {
-    ReadStats(s);
-    const int records = StoredStatRecords();
-    for (int p = 0; p < records; ++p) CarryRecordForward(p);
-    WriteStats(s);
-  }
-}
-
-void ClearScoreWork() {
-  lg.ScrNoCreditMask = 0;
-  lg.ScrEntryKind = 0;
-  lg.ScrPointsWon = 0;
-  lg.ScrHandicap = 0;
-  lg.ScrFlag = False;
-  lg.ScrGameScore.fill(0);
-  lg.ScrExtraStat.fill(0);
-}
-
-// The new season starts from a score file holding a blank record for every player of every
-// team in use, every week. The old scores are removed first, also those of teams or line-up
-// positions the blank records do not cover.
-void WriteBlankScores() {
-  ErrorTrap trap;
-  RemoveLeagueFile(LeagueBasePath(), ".scr", trap);
-  if (!trap.report()) return;
-  ClearScoreWork();
-  for (int t = 1; t <= lg.LastTeam; ++t) {
-    if (!TeamNumberInUse(t)) continue;
-    for (int p = 1; p <= lg.PlayersPerWeek; ++p)
-      for (int w = 1; w <= kMaxWeeks; ++w)
-        if (!WriteScore(w, t, p, lg.Roster[t][p])) return;
-  }
-}
-
-void ResetClasses() {
-  lg.NumClasses = 1;
-  lg.ClassLimit[0] = lg.GameParam[0];
-  for (int c = 1; c <= kMaxClasses; ++c) lg.ClassLimit[c] = 0;
-  ClassifyAll();
-}
-
-}  // namespace
-
-bool FreshStart(const FileChooser& choose) {
-  if (!LeagueOpen()) return false;
-  MsgAnswer a = userio().message(
-      "The setup of the current league will be saved to a new league." + NewLine +
-          "Are you sure you want to do this?",
-      "FRESH START WITH A NEW LEAGUE?", MsgButtons::YesNo, MsgIcon::Question);
-  if (a != MsgAnswer::Yes) return false;
-  if (lg.AutoBackup) MakeBackup(lg.CurrentWeek);
-
-  SaveAsNewLeague(choose);
-  {
-    BusyPointer busy;
-    lg.CurrentWeek = 0;
-    lg.CurrentSession = 1;
-    lg.StartWeek = 1;
-    lg.CompleteSlots = 0;
-    CarryStatisticsForward();
-    lg.BulletinText.clear();
-    WriteBlankScores();
-    ResetClasses();
-    ClearWeekDates();
-    SaveLeague();
-  }
-  return LoadLeague();
 }
 
 }  // namespace tallmark

@@ -1,4 +1,4 @@
-// Creating, opening, saving and copying leagues, and starting a new season from the open one.
+// Creating, opening, saving and copying leagues.
 //
 // Choosing a file is the caller's business (the main window's file dialog, the command-line
 // tool's arguments): these operations take the chosen .cfg path, or a chooser to call again
@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "common/FileErrors.h"
 
 namespace tallmark {
 
@@ -44,10 +46,14 @@ bool SaveLeagueFiles();
 // Returns false when no league is open.
 bool SaveLeagueFilesAs(const std::string& chosenPath);
 
-// Setup menu "New Season": saves the set-up of the open league as a new league (chosen through
-// choose, asked again until a new name is given), carrying each record's current average
-// forward as its starting average and clearing everything else of the season. Returns false
-// when the user declined or no league is open.
-bool FreshStart(const FileChooser& choose);
+// Asks through choose for a new league's name until one is given that is not the open league
+// itself, and saves the open league there.
+void SaveAsNewLeague(const FileChooser& choose);
+
+// Blanks every week's date.
+void ClearWeekDates();
+
+// Removes the league file base + extension (any case); a failure is set in trap.
+void RemoveLeagueFile(const std::string& base, const std::string& extension, ErrorTrap& trap);
 
 }  // namespace tallmark

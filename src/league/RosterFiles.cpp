@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/SeqFile.h"

@@ -1,6 +1,6 @@
 #include "league/ScheduleTemplate.h"
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/SeqFile.h"

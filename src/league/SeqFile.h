@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 
 namespace tallmark {
 

@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
-#include "league/Text.h"
-#include "shell/UserIO.h"
+#include "common/Text.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

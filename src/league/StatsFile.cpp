@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 

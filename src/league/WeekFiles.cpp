@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/SeqFile.h"
 

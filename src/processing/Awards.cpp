@@ -5,7 +5,7 @@
 
 #include "league/AwardsLog.h"
 #include "league/SeqFile.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark {
 

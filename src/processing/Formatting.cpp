@@ -1,6 +1,6 @@
 // Numbers right-aligned in report fields.
 #include "processing/Rankings.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark {
 

@@ -1,9 +1,10 @@
 // The printed forms of the results window: the question that chooses them and what each holds.
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -1,7 +1,7 @@
 // The grid of the results window: its columns, the texts of its cells and typed entries.
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoreEntry.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -8,7 +8,7 @@
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
 #include "processing/WeeklyProcessing.h"
-#include "shell/Functs.h"
+#include "league/LeagueLookups.h"
 
 namespace tallmark {
 

@@ -1,7 +1,7 @@
 // Looking at an earlier week in the results window, and the labels of the week and team shown.
 #include <algorithm>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"

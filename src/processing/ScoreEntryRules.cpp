@@ -5,7 +5,7 @@
 #include "processing/Averages.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

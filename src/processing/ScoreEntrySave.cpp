@@ -6,8 +6,7 @@
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

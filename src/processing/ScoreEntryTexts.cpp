@@ -1,5 +1,5 @@
 // The texts the score entry shows.
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoreEntry.h"
 
 namespace tallmark {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoringOptions.h"
 
 namespace tallmark {

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "processing/ScoringCaptions.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 namespace {

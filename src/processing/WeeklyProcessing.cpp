@@ -9,7 +9,7 @@
 #include "processing/Averages.h"
 #include "processing/Awards.h"
 #include "processing/Rankings.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

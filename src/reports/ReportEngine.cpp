@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark::reports {
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "processing/Rankings.h"
 #include "processing/WeeklyProcessing.h"
 #include "reports/ReportText.h"
-#include "shell/Functs.h"
+#include "league/LeagueLookups.h"
 
 namespace tallmark::reports {
 

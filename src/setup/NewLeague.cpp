@@ -10,8 +10,8 @@
 #include "league/SportsList.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -3,12 +3,12 @@
 #include <array>
 #include <cstdint>
 
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -8,7 +8,7 @@
 
 #include "league/LeagueData.h"
 #include "league/SeqFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/TeamOps.h"
 
 namespace tallmark {

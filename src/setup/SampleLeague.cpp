@@ -7,7 +7,7 @@
 #include "league/LeagueData.h"
 #include "setup/NewLeague.h"
 #include "setup/SampleParts.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 
 #include "league/ScheduleTemplate.h"
 #include "league/SeqFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

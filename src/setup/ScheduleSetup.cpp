@@ -5,11 +5,11 @@
 
 #include "league/ConfigFile.h"
 #include "league/SeqFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

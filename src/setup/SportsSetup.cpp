@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "league/SportFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/NewLeague.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "setup/PlayerRecords.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

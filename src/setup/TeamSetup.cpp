@@ -4,12 +4,12 @@
 
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/PlayerRecords.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "processing/RangeChecks.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

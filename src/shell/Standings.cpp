@@ -8,7 +8,7 @@
 #include "league/SeqFile.h"
 #include "processing/Averages.h"
 #include "processing/Rankings.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark {
 

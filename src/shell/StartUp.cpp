@@ -5,7 +5,7 @@
 #include "league/ConfigFile.h"
 #include "league/LeagueData.h"
 #include "shell/ProgramOptions.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -1,10 +1,10 @@
 #include "shell/WeeklyEntry.h"
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
-#include "shell/Functs.h"
-#include "shell/UserIO.h"
+#include "common/Functs.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

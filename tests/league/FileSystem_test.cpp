@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "league/FileErrors.h"
-#include "league/Text.h"
+#include "common/FileErrors.h"
+#include "common/Text.h"
 #include "support/TempDir.h"
 
 namespace tallmark {

@@ -10,7 +10,7 @@
 
 #include "league/ConfigFile.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "setup/SampleLeague.h"
 #include "support/LeagueFixture.h"

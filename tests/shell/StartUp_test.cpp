@@ -5,10 +5,10 @@
 #include <cstdlib>
 
 #include "league/ConfigFile.h"
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "shell/MenuModel.h"
 #include "shell/ProgramOptions.h"
 #include "shell/StartUp.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark::test {
 

@@ -15,7 +15,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace tallmark::graphs {
 

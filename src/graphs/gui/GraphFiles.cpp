@@ -11,11 +11,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "common/FileErrors.h"
+#include "common/Text.h"
 #include "graphs/GraphRules.h"
 #include "graphs/gui/GraphChart.h"
 #include "graphs/gui/WmfPaintDevice.h"
-#include "league/FileErrors.h"
-#include "league/Text.h"
 
 namespace tallmark::graphs {
 

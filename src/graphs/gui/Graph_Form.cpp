@@ -15,9 +15,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "common/Text.h"
 #include "graphs/GraphRules.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
 #include "processing/Rankings.h"
 
 namespace tallmark::graphs {

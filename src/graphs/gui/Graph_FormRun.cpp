@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "common/Text.h"
+#include "common/UserIO.h"
 #include "graphs/GraphBuilder.h"
 #include "graphs/GraphRules.h"
 #include "graphs/gui/GraphChart.h"
@@ -15,8 +17,6 @@
 #include "graphs/gui/GraphPrint.h"
 #include "graphs/gui/Graph_Form.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
-#include "shell/UserIO.h"
 
 namespace tallmark::graphs {
 

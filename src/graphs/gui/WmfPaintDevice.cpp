@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Text.h"
 #include "league/FileSystem.h"
-#include "league/Text.h"
 
 namespace tallmark::graphs {
 

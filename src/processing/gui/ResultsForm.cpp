@@ -19,8 +19,8 @@
 #include <QVBoxLayout>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
-#include "shell/UserIO.h"
+#include "common/Text.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

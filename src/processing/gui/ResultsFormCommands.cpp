@@ -17,11 +17,11 @@
 
 #include "league/Backup.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/gui/PrintGrid.h"
 #include "processing/gui/ResultsForm.h"
-#include "reports/gui/Report_Form.h"
-#include "shell/UserIO.h"
+#include "league/gui/ReportPrinter.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 
@@ -110,7 +110,7 @@ void ResultsForm::reject() {
 
 QPrinter* ResultsForm::askPrinter() {
   if (choosePrinter) return choosePrinter();
-  QPrinter& printer = reports::ReportPrinter();
+  QPrinter& printer = ReportPrinter();
   QPrintDialog dialog(&printer, this);
   return dialog.exec() == QDialog::Accepted ? &printer : nullptr;
 }

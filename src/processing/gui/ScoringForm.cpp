@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/ScoringCaptions.h"
 #include "processing/gui/SpinTextBox.h"
-#include "shell/Functs.h"
+#include "common/Functs.h"
 
 namespace tallmark {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPaintEvent>
 #include <QPrinter>
 
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace tallmark::reports {
 

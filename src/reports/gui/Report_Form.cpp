@@ -19,11 +19,12 @@
 
 #include "league/LeagueData.h"
 #include "league/StatsFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/StandingSheet.h"
 #include "reports/gui/QtPageDevices.h"
-#include "shell/UserIO.h"
+#include "league/gui/ReportPrinter.h"
+#include "common/UserIO.h"
 
 namespace tallmark::reports {
 
@@ -52,20 +53,6 @@ std::string ReportTitle(int type) {
 }
 
 }  // namespace
-
-QPrinter& ReportPrinter() {
-  static QPrinter printer(QPrinter::HighResolution);
-  static bool prepared = false;
-  if (!prepared) {
-    prepared = true;
-    if (QPrinterInfo::availablePrinters().isEmpty()) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      const std::string base = LeagueOpen() ? LeagueBasePath() : lg.ProgramPath + "Report";
-      printer.setOutputFileName(QString::fromStdString(base + ".pdf"));
-    }
-  }
-  return printer;
-}
 
 void RunReportWindow(QWidget* parent, int reportNumber) {
   lg.ReportNumber = static_cast<Integer>(reportNumber);

@@ -21,10 +21,6 @@ namespace tallmark::reports {
 
 class ScreenPage;
 
-// The printer reports go to. With no printer installed it writes a PDF file (the league's
-// folder and base name, ".pdf") instead.
-QPrinter& ReportPrinter();
-
 // Runs report n (1 normal standing sheet, 2 condensed) as the Reports menu does: ReportNumber =
 // n, then the report window, modal.
 void RunReportWindow(QWidget* parent, int reportNumber);

@@ -14,7 +14,7 @@
 #include "processing/gui/SpinTextBox.h"
 #include "setup/gui/SportsForm.h"
 #include "setup/gui/TeamForm.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -14,8 +14,8 @@
 #include <QVBoxLayout>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
-#include "shell/gui/FormHelpers.h"
+#include "common/Text.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 namespace {

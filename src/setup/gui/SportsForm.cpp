@@ -14,9 +14,9 @@
 
 #include "league/LeagueData.h"
 #include "league/SportFile.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "processing/gui/SpinTextBox.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 namespace {

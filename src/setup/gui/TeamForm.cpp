@@ -19,7 +19,7 @@
 #include "league/LeagueData.h"
 #include "processing/gui/SpinTextBox.h"
 #include "setup/gui/ScheduleForm.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "league/LeagueData.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

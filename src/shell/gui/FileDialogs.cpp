@@ -3,7 +3,7 @@
 #include <QFileDialog>
 
 #include "league/LeagueData.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

@@ -2,6 +2,8 @@
 
 #include "graphs/gui/Graph_Form.h"
 #include "league/LeagueData.h"
+#include "league/gui/FormHelpers.h"
+#include "league/gui/ReportPrinter.h"
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
 #include "reports/gui/Report_Form.h"
@@ -10,8 +12,6 @@
 #include "setup/gui/SportsForm.h"
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/AboutForm.h"
-#include "shell/gui/FormHelpers.h"
-#include "shell/gui/PrintSetup.h"
 
 namespace tallmark {
 
@@ -61,7 +61,7 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
     return;
   }
   if (name == QLatin1String("Graph_Form")) {
-    graphs::RunGraphForm(parent, lg.GraphNumber, SharedPrinter());
+    graphs::RunGraphForm(parent, lg.GraphNumber, ReportPrinter());
     return;
   }
   // The report window builds the standing sheets so far.

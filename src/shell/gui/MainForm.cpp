@@ -19,7 +19,7 @@
 #include "league/LeagueData.h"
 #include "shell/Standings.h"
 #include "shell/StartUp.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

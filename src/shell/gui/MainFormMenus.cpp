@@ -6,10 +6,10 @@
 #include <QMetaObject>
 
 #include "league/LeagueData.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 #include "shell/WeeklyEntry.h"
 #include "shell/gui/Forms.h"
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 #include "shell/gui/HelpForm.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/PrintSetup.h"

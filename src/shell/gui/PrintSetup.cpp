@@ -5,12 +5,12 @@
 #include <QPrinterInfo>
 
 #include "league/LeagueData.h"
-#include "reports/gui/Report_Form.h"
+#include "league/gui/ReportPrinter.h"
 #include "shell/MenuModel.h"
 
 namespace tallmark {
 
-QPrinter& SharedPrinter() { return reports::ReportPrinter(); }
+QPrinter& SharedPrinter() { return ReportPrinter(); }
 
 bool PrintSetup(QWidget* parent) {
   QPrinter& printer = SharedPrinter();

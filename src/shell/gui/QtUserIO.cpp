@@ -7,7 +7,7 @@
 
 #include <cstdlib>
 
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 

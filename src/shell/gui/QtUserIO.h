@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -14,7 +14,7 @@
 
 #include "league/ConfigFile.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "processing/gui/ResultsForm.h"
 #include "support/LeagueFixture.h"

@@ -17,7 +17,7 @@
 #include "league/LeagueManagement.h"
 #include "league/ProgramFolder.h"
 #include "league/ScheduleTemplate.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "league/WeekFiles.h"
 #include "setup/gui/ParametersForm.h"
 #include "setup/gui/SetupWindows.h"

@@ -8,7 +8,7 @@
 
 #include "league/ConfigFile.h"
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "setup/LeagueFixture.h"
 #include "setup/gui/ParametersForm.h"
 #include "setup/gui/ScheduleForm.h"

@@ -9,7 +9,7 @@
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/ProgramFolder.h"
-#include "league/Text.h"
+#include "common/Text.h"
 #include "shell/gui/FileDialogs.h"
 #include "shell/gui/MainForm.h"
 #include "support/ScriptedUserIO.h"

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "league/LeagueData.h"
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 #include "shell/gui/QtUserIO.h"
 
 using namespace tallmark;

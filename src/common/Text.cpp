@@ -1,4 +1,4 @@
-#include "league/Text.h"
+#include "common/Text.h"
 
 #include <array>
 #include <cstdint>

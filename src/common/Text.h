@@ -6,6 +6,11 @@
 
 namespace tallmark {
 
+// Line and page ends of the text files and reports.
+inline const std::string FormFeed = "\x0c";
+inline const std::string CarriageReturn = "\r";
+inline const std::string NewLine = "\r\n";
+
 // Upper or lower case of a Windows-1252 text (ASCII and the accented letters).
 std::string Upper(std::string_view text);
 std::string Lower(std::string_view text);

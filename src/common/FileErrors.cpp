@@ -1,8 +1,8 @@
-#include "league/FileErrors.h"
+#include "common/FileErrors.h"
 
 #include <cerrno>
 
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
 namespace tallmark {
 

@@ -1,4 +1,4 @@
-#include "shell/gui/FormHelpers.h"
+#include "league/gui/FormHelpers.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -9,7 +9,7 @@
 #include <QWidget>
 
 #include "league/LeagueData.h"
-#include "league/Text.h"
+#include "common/Text.h"
 
 namespace tallmark {
 

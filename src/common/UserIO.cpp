@@ -1,7 +1,7 @@
-#include "shell/UserIO.h"
+#include "common/UserIO.h"
 
-#include "league/FileErrors.h"
-#include "league/LeagueData.h"
+#include "common/FileErrors.h"
+#include "common/Text.h"
 
 namespace tallmark {
 

@@ -1,4 +1,6 @@
-#include "shell/Functs.h"
+#include "common/Functs.h"
+#include "league/LeagueLookups.h"
+#include "processing/RangeChecks.h"
 
 #include <gtest/gtest.h>
 

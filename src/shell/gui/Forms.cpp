@@ -2,7 +2,10 @@
 
 #include <QHash>
 
+#include "graphs/gui/Graph_Form.h"
 #include "league/LeagueData.h"
+#include "league/gui/FormHelpers.h"
+#include "league/gui/ReportPrinter.h"
 #include "processing/gui/ResultsForm.h"
 #include "processing/gui/ScoringForm.h"
 #include "reports/ReportTypes.h"
@@ -15,7 +18,6 @@
 #include "setup/gui/TeamForm.h"
 #include "setup/gui/TipDialog.h"
 #include "shell/gui/AboutForm.h"
-#include "league/gui/FormHelpers.h"
 
 namespace tallmark {
 
@@ -82,6 +84,10 @@ void OpenForm(const QString& name, const QString& title, QWidget* parent) {
       {QStringLiteral("Extra_Statistics_Form"), RunExtraStatisticsForm}};
   if (auto run = setupForms.value(name)) {
     run(parent);
+    return;
+  }
+  if (name == QLatin1String("Graph_Form")) {
+    graphs::RunGraphForm(parent, lg.GraphNumber, ReportPrinter());
     return;
   }
   // The report window, for the report types that are built.

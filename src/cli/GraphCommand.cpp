@@ -1,0 +1,167 @@
+// tallmark-cli graph: the graph window's graphs as image files. The drawing is Qt's, reached
+// through a header without Qt, on the offscreen platform: no display is needed.
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "cli/Commands.h"
+#include "common/Text.h"
+#include "graphs/GraphBuilder.h"
+#include "graphs/GraphRules.h"
+#include "graphs/gui/GraphFiles.h"
+#include "league/LeagueData.h"
+#include "processing/Rankings.h"
+
+namespace tallmark::cli {
+
+namespace {
+
+using graphs::GraphType;
+
+bool TypeOf(const std::string& name, GraphType& type) {
+  static const std::pair<const char*, GraphType> types[] = {
+      {"rankings", GraphType::Rankings}, {"weekly-players", GraphType::WeeklyPlayers},
+      {"players-to-date", GraphType::PlayersToDate}, {"weekly-teams", GraphType::WeeklyTeams},
+      {"teams-to-date", GraphType::TeamsToDate}};
+  for (const auto& [text, t] : types)
+    if (name == text) return type = t, true;
+  return false;
+}
+
+// "1,3,5-7" within [low, high]; "all" or no option gives every valid value. Empty on an error.
+bool NumberList(const std::string& text, const std::vector<int>& valid, std::vector<int>& out,
+                std::string& problem) {
+  out.clear();
+  if (text.empty() || text == "all") {
+    out = valid;
+    return true;
+  }
+  std::stringstream items(text);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    int first = 0, last = 0;
+    char dash = 0;
+    std::stringstream in(Trim(item));
+    if (!(in >> first)) return problem = "not a number: " + item, false;
+    last = first;
+    if (in >> dash && (dash != '-' || !(in >> last))) return problem = "not a range: " + item, false;
+    for (int n = first; n <= last; ++n) {
+      if (std::find(valid.begin(), valid.end(), n) == valid.end())
+        return problem = "not one to choose: " + std::to_string(n), false;
+      out.push_back(n);
+    }
+  }
+  return true;
+}
+
+// Players by name as stored (without regard to case) or #INDEX, separated by commas.
+bool PlayerList(const std::string& text, const std::vector<int>& valid, std::vector<int>& out,
+                std::string& problem) {
+  if (text.empty() || text == "all") return out = valid, true;
+  std::stringstream items(text);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    const std::string wanted = Upper(Utf8ToCp1252(Trim(item)));
+    int found = -1;
+    for (int p : valid)
+      if (Upper(Trim(lg.PlayerName[p])) == wanted || "#" + std::to_string(p) == wanted) found = p;
+    if (found < 0) return problem = "no such player: " + item, false;
+    out.push_back(found);
+  }
+  return true;
+}
+
+struct Choices {
+  std::vector<int> weeks, sessions, categories, teams, players;
+};
+
+// What the window's lists offer.
+Choices Offered() {
+  Choices c;
+  for (int w = 1; w <= lg.CurrentWeek; ++w) c.weeks.push_back(w);
+  for (int s = 1; s <= std::clamp<int>(lg.NumSessions, 1, kMaxSessions); ++s) c.sessions.push_back(s);
+  for (int k = 0; k < 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats); ++k)
+    c.categories.push_back(lg.CategoryCode[k]);
+  auto player = [&](int p) {
+    if (p >= 0 && p <= kMaxPlayerRecords && !IsFreeName(lg.PlayerName[p]) && !IsVacancyName(lg.PlayerName[p]))
+      c.players.push_back(p);
+  };
+  for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t) {
+    if (!TeamInUse(t)) continue;
+    c.teams.push_back(t);
+    for (int p = 1; p <= lg.PlayersPerTeam && p <= kMaxRosterPositions; ++p) player(lg.Roster[t][p]);
+  }
+  for (int k = 1; k <= lg.NumSubs && k <= 100; ++k) player(lg.SubList[k]);
+  return c;
+}
+
+int RunGraph(const std::vector<std::string>& args) {
+  Args a(args);
+  const std::string out = a.option("-o");
+  const std::string weeks = a.option("--weeks"), teams = a.option("--teams"),
+                    players = a.option("--players"), sessions = a.option("--sessions"),
+                    categories = a.option("--categories");
+  graphs::GraphOptions options;
+  options.handicap = a.flag("--handicap");
+  options.highLow = a.flag("--high-low");
+  options.color = a.flag("--color");
+  options.threeD = a.flag("--3d");
+  const int max = a.number("--max", 0, 2, graphs::kMaxGraphValues);
+  a.finish();
+  const std::vector<std::string> rest = a.positional();
+  if (a.bad()) return UsageError("graph", a.problem());
+  GraphType type{};
+  if (rest.size() != 2 || !TypeOf(rest[1], type)) return UsageError("graph");
+  if (out.empty()) return UsageError("graph", "name the image file with -o");
+  if (graphs::ImageFormatOf(out) == graphs::ImageFormat::Unknown)
+    return UsageError("graph", graphs::kImageExtensionMessage);
+  const int limit = graphs::PointsLimit(type, options.highLow);
+  if (max > limit) return UsageError("graph", "--max is 2 to " + std::to_string(limit) + " for this graph");
+  options.maxPoints = max;
+  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+
+  const Choices offered = Offered();
+  graphs::GraphSelection sel;
+  std::string problem;
+  const bool ok = NumberList(weeks, offered.weeks, sel.weeks, problem) &&
+                  NumberList(teams, offered.teams, sel.teams, problem) &&
+                  NumberList(sessions.empty() ? std::to_string(lg.CurrentSession) : sessions,
+                             offered.sessions, sel.sessions, problem) &&
+                  NumberList(categories, offered.categories, sel.categories, problem) &&
+                  PlayerList(players, offered.players, sel.players, problem);
+  if (!ok) return UsageError("graph", problem);
+  std::vector<graphs::GraphPage> pages;
+  graphs::BuildGraphs(type, sel, options, [&](const graphs::GraphPage& p) {
+    pages.push_back(p);
+    return true;
+  });
+  if (pages.empty()) return Failure("There is nothing to graph for the selections made.");
+  const std::vector<std::string> written = graphs::WriteGraphFiles(pages, out, problem);
+  for (const std::string& name : written) std::printf("%s\n", name.c_str());
+  if (written.size() < pages.size()) return Failure("cannot write the graph: " + problem);
+  return kExitOk;
+}
+
+const CommandRegistration kGraph(
+    {"graph",
+     "LEAGUE.CFG TYPE [--weeks LIST] [--teams LIST] [--players LIST] [--sessions LIST] "
+     "[--categories LIST] [--handicap] [--high-low] [--max N] [--color] [--3d] "
+     "-o FILE.(png|bmp|wmf|svg|pdf)",
+     "the graphs of the Graphs menu as image files, without a display",
+     RunGraph,
+     "TYPE is rankings, weekly-players, players-to-date, weekly-teams or teams-to-date.\n"
+     "Lists are comma-separated numbers and ranges (1,3,5-7) or all, the default; players are\n"
+     "names as stored or #INDEX. --categories takes statistic columns (0 High Scratch Game,\n"
+     "2 High Scratch Series, 4 High Handicap Game, 6 High Handicap Series, 7 Match Points Won,\n"
+     "9 Average (% Improved), 11 Current Average, 18-27 extra statistics...); --sessions\n"
+     "defaults to the current session.\n"
+     "--handicap plots scores with handicap, --high-low draws each week's high and low with the\n"
+     "average on the to-date graphs, --max N puts at most N points on a graph (2 to 3800, or\n"
+     "1267 with three values per point), --color and --3d as the window's options.\n"
+     "One file per graph page: with more than one, the names carry a three-digit counter\n"
+     "(FILE001.png, FILE002.png ...). The format follows the extension: Windows metafile,\n"
+     "bitmap, PNG, SVG or PDF. Each file written is printed.\n"});
+
+}  // namespace
+
+}  // namespace tallmark::cli

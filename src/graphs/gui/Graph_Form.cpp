@@ -1,0 +1,263 @@
+#include "graphs/gui/Graph_Form.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "common/Text.h"
+#include "graphs/GraphRules.h"
+#include "league/LeagueData.h"
+#include "processing/Rankings.h"
+
+namespace tallmark::graphs {
+
+namespace {
+
+QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+
+}  // namespace
+
+void RunGraphForm(QWidget* parent, int type, QPrinter& printer) {
+  lg.GraphNumber = static_cast<Integer>(type);
+  Graph_Form form(printer, parent);
+  form.exec();
+}
+
+Graph_Form::Graph_Form(QPrinter& printer, QWidget* parent)
+    : QDialog(parent), printer_(printer),
+      type_(static_cast<GraphType>(std::clamp<int>(lg.GraphNumber, 1, 5))) {
+  setWindowTitle("Tallmark -- Graph");
+  resize(960, 680);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  menuBar_ = new QMenuBar(this);
+  MenuClose = menuBar_->addAction("&Close");
+  MenuPage = menuBar_->addAction("&Next Graph");
+  MenuPrint = menuBar_->addAction("&Print This Graph");
+  connect(MenuClose, &QAction::triggered, this, [this] { setCommand(GraphPager::Close); });
+  connect(MenuPage, &QAction::triggered, this, [this] { setCommand(GraphPager::NextGraph); });
+  connect(MenuPrint, &QAction::triggered, this, [this] { setCommand(GraphPager::PrintGraph); });
+  layout->setMenuBar(menuBar_);
+  setPagerMenus(false);
+  buildPanel();
+  layout->addWidget(panel_, 1);
+  view_ = new QChartView(this);
+  view_->setRenderHint(QPainter::Antialiasing);
+  view_->setVisible(false);
+  layout->addWidget(view_, 1);
+
+  ScratchOrHandicap = new QMenu("Scratch or Handicap Pins", this);
+  ScratchOrHandicap->addAction("&1. Scratch Scores");
+  ScratchOrHandicap->addAction("&2. Scores with Handicap");
+  askMenu = [this](QMenu* menu) {
+    QAction* chosen = menu->exec(mapToGlobal(rect().center()));
+    return chosen ? menu->actions().indexOf(chosen) : 0;
+  };
+  waitForPager = [this] { return waitAtGraph(); };
+}
+
+Graph_Form::~Graph_Form() = default;
+
+QGroupBox* Graph_Form::makeFrame(int index, const QString& title, const QString& first,
+                                 const QString& second, const QString& tip) {
+  auto* frame = new QGroupBox(title, panel_);
+  auto* row = new QHBoxLayout(frame);
+  Option1[2 * index] = new QRadioButton(first, frame);
+  Option1[2 * index + 1] = new QRadioButton(second, frame);
+  Option1[2 * index]->setChecked(true);
+  row->addWidget(Option1[2 * index]);
+  row->addWidget(Option1[2 * index + 1]);
+  frame->setProperty("tip", tip);
+  frame->installEventFilter(this);
+  Frame1[index] = frame;
+  return frame;
+}
+
+void Graph_Form::buildPanel() {
+  panel_ = new QWidget(this);
+  auto* layout = new QVBoxLayout(panel_);
+  OptionsLabel = new QLabel("OPTIONS", panel_);
+  layout->addWidget(OptionsLabel);
+  auto* frames = new QHBoxLayout;
+  QGroupBox* points = makeFrame(0, "P&oints to Graph", "All", "Max of ", "How many points to graph?");
+  Text1 = new QLineEdit(points);
+  Text1->setMaximumWidth(60);
+  Text1->setValidator(new QIntValidator(0, 99999, Text1));
+  points->layout()->addWidget(Text1);
+  frames->addWidget(points);
+  frames->addWidget(makeFrame(1, "Graph &Color", "Black+White", "Color", "Color or Black & White graphs?"));
+  frames->addWidget(makeFrame(2, "Bar Graph &Style", "2D", "3D", "2 or 3 dimensional bar charts?"));
+  frames->addWidget(makeFrame(3, "&Line Graph Type", "Average", "High-Low", "Avg line or hi-lo graphs?"));
+  layout->addLayout(frames);
+  connect(Option1[1], &QRadioButton::toggled, this, [this](bool on) {
+    if (on) Text1->setText("2");
+  });
+  connect(Text1, &QLineEdit::editingFinished, this, [this] { checkMaxOf(); });
+
+  SelectLabel = new QLabel("MAKE YOUR SELECTIONS FOR THE GRAPHS", panel_);
+  layout->addWidget(SelectLabel);
+  auto* lists = new QHBoxLayout;
+  for (int i = 0; i < 2; ++i) {
+    auto* column = new QVBoxLayout;
+    ListLabel[i] = new QLabel(panel_);
+    List1[i] = new QListWidget(panel_);
+    List1[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1[i]->installEventFilter(this);
+    ListLabel[i]->setBuddy(List1[i]);
+    column->addWidget(ListLabel[i]);
+    column->addWidget(List1[i]);
+    lists->addLayout(column);
+  }
+  layout->addLayout(lists, 1);
+  TipBox = new QLabel(panel_);
+  TipBox->setMinimumHeight(TipBox->fontMetrics().height() + 4);
+  layout->addWidget(TipBox);
+  auto* buttons = new QHBoxLayout;
+  Command1[0] = new QPushButton("PRINT &GRAPHS", panel_);
+  Command1[1] = new QPushButton("&ABORT GRAPHS", panel_);
+  Command1[0]->setProperty("tip", "Click here to create the graph");
+  Command1[1]->setProperty("tip", "Click here to abort the graph");
+  for (QPushButton* b : Command1) {
+    b->installEventFilter(this);
+    buttons->addWidget(b);
+  }
+  connect(Command1[0], &QPushButton::clicked, this, [this] { RunGraphs(); });
+  connect(Command1[1], &QPushButton::clicked, this, [this] { QDialog::reject(); });
+  layout->addLayout(buttons);
+}
+
+void Graph_Form::checkMaxOf() {
+  if (!Option1[1]->isChecked()) return;
+  const MaxOfChoice m = AcceptMaxOf(Text1->text().toStdString(), PointsLimit(type_, Option1[7]->isChecked()));
+  Text1->setText(QString::number(m.points));
+  if (m.all) Option1[0]->setChecked(true);
+}
+
+GraphOptions Graph_Form::options() {
+  checkMaxOf();
+  GraphOptions o;
+  o.maxPoints = Option1[1]->isChecked() ? Text1->text().toInt() : 0;
+  o.color = Option1[3]->isChecked();
+  o.threeD = Option1[5]->isChecked();
+  o.highLow = Option1[7]->isChecked();
+  o.handicap = handicapPins;
+  return o;
+}
+
+bool Graph_Form::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter && lg.ToolTips == True) {
+    QString tip = watched->property("tip").toString();
+    for (int i = 0; i < 2; ++i)
+      if (watched == List1[i])
+        tip = "Shift or Control Click to select one or more " +
+              ListLabel[i]->text().remove('&').toLower() + ".";
+    TipBox->setText(tip);
+  } else if (event->type() == QEvent::Leave) {
+    TipBox->clear();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Graph_Form::setList(int index, const QString& label, const QStringList& items) {
+  ListLabel[index]->setText(label);
+  List1[index]->addItems(items);
+  ListLabel[index]->setVisible(true);
+  List1[index]->setVisible(true);
+}
+
+void Graph_Form::fillLists() {
+  QStringList weeks, sessions, awards, players, teams{"SELECT ONE OR MORE TEAMS"};
+  std::vector<int> weekNo, sessionNo, awardNo, playerNo, teamNo{-1};
+  for (int w = 1; w <= lg.CurrentWeek && w <= kMaxWeeks; ++w) weeks << QString::number(w), weekNo.push_back(w);
+  for (int s = 1; s <= std::clamp<int>(lg.NumSessions, 1, kMaxSessions); ++s)
+    sessions << QString::number(s), sessionNo.push_back(s);
+  for (int k = 0; k < 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats); ++k) {
+    const int category = lg.CategoryCode[k];
+    if (category < 0 || category > 27) continue;
+    awards << Q(lg.CategoryName[category]);
+    awardNo.push_back(category);
+  }
+  auto addPlayer = [&](int p) {
+    if (p < 0 || p > kMaxPlayerRecords || IsFreeName(lg.PlayerName[p]) || IsVacancyName(lg.PlayerName[p])) return;
+    players << Q(Fixed(lg.PlayerName[p], 20));
+    playerNo.push_back(p);
+  };
+  for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t) {
+    if (!TeamInUse(t)) continue;
+    teams << Q(Fixed(lg.PlayerName[lg.Roster[t][0]], 20));
+    teamNo.push_back(t);
+    for (int p = 1; p <= lg.PlayersPerTeam && p <= kMaxRosterPositions; ++p) addPlayer(lg.Roster[t][p]);
+  }
+  for (int k = 1; k <= lg.NumSubs && k <= 100; ++k) addPlayer(lg.SubList[k]);
+
+  for (int i = 0; i < 2; ++i) {
+    listValues_[i].clear();
+    ListLabel[i]->clear();
+    List1[i]->clear();
+    ListLabel[i]->setVisible(false);
+    List1[i]->setVisible(false);
+  }
+  switch (type_) {
+    case GraphType::Rankings:
+      setList(0, "&AWARDS", awards), listValues_[0] = awardNo;
+      setList(1, "S&ESSIONS", sessions), listValues_[1] = sessionNo;
+      break;
+    case GraphType::WeeklyPlayers:
+      setList(0, "&WEEKS", weeks), listValues_[0] = weekNo;
+      break;
+    case GraphType::PlayersToDate:
+      setList(0, "&" + Q(Upper(lg.SportTerm[5])), players), listValues_[0] = playerNo;
+      break;
+    case GraphType::WeeklyTeams:
+      setList(0, "&TEAMS", teams), listValues_[0] = teamNo;
+      setList(1, "&WEEKS", weeks), listValues_[1] = weekNo;
+      break;
+    case GraphType::TeamsToDate:
+      setList(0, "&TEAMS", teams), listValues_[0] = teamNo;
+      break;
+  }
+}
+
+GraphSelection Graph_Form::selection() const {
+  GraphSelection s;
+  for (int i = 0; i < 2; ++i) {
+    std::vector<int> chosen;
+    for (int row = 0; row < List1[i]->count(); ++row)
+      if (List1[i]->item(row)->isSelected() && listValues_[i][row] >= 0) chosen.push_back(listValues_[i][row]);
+    const QString label = ListLabel[i]->text();
+    if (label.isEmpty()) continue;  // the list is not in use
+    if (label == "&AWARDS") s.categories = chosen;
+    else if (label == "S&ESSIONS") s.sessions = chosen;
+    else if (label == "&WEEKS") s.weeks = chosen;
+    else if (label == "&TEAMS") s.teams = chosen;
+    else if (type_ == GraphType::PlayersToDate) s.players = chosen;
+  }
+  return s;
+}
+
+void Graph_Form::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!firstActivationDone_) {
+    firstActivationDone_ = true;
+    QTimer::singleShot(0, this, [this] { activate(); });
+  }
+}
+
+void Graph_Form::activate() {
+  fillLists();
+  if (type_ != GraphType::Rankings && lg.HandicapMethod != 1)
+    handicapPins = askMenu(ScratchOrHandicap) == 1;
+}
+
+}  // namespace tallmark::graphs

@@ -11,6 +11,7 @@
 #include "league/SeqFile.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
+#include "support/LeagueFilesTest.h"
 #include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
 #include "support/TempDir.h"
@@ -20,25 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class LeagueManagementTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    InitLeagueData();
-    lg.AutoBackup = False;
-    test::BuildTestLeague(dir.path(), "LEAGUE", 3);
-  }
-  std::string league(const std::string& ext) const { return dir.file("LEAGUE" + ext); }
-
-  test::TempDir dir;
-  test::ScriptedUserIO io;
-};
-
-// The value of record p, column c of session s in a statistics file.
-float StoredStat(const std::string& path, int session, int p, int c) {
-  unsigned char buf[4];
-  RecordFile(path, 4).read((session - 1) * 58800 + 1 + p * 28 + c, buf);
-  return GetSingle(buf);
-}
+using test::LeagueManagementTest;
+using test::StoredStat;
 
 TEST_F(LeagueManagementTest, SetNamesFromDialogSplitsFolderAndTitle) {
   SetNamesFromDialog("/data/leagues/TUESDAY.cfg");

@@ -500,11 +500,40 @@ bool ResultsForm::listKey(QKeyEvent* key) {
   }
 }
 
+// Week, date, team, forfeit, the incomplete box, the grid, then the buttons from left to right.
+std::vector<QWidget*> ResultsForm::tabStops() const {
+  return {Combo3, Text2, Combo1, Check1[0], Check1[1], Grid1,
+          Command1[3], Command1[0], Command1[2], Command1[1]};
+}
+
+bool ResultsForm::focusNextPrevChild(bool next) {
+  const std::vector<QWidget*> stops = tabStops();
+  QWidget* now = focusWidget();
+  // The typing box and the list belong to the grid.
+  if (now == Text1 || now == Combo2 || (now && Grid1->isAncestorOf(now))) now = Grid1;
+  const auto at = std::find(stops.begin(), stops.end(), now);
+  if (at == stops.end()) return QDialog::focusNextPrevChild(next);
+  const int count = static_cast<int>(stops.size());
+  int i = static_cast<int>(at - stops.begin());
+  for (int step = 1; step < count; ++step) {
+    QWidget* w = stops[static_cast<std::size_t>((i + (next ? step : count - step)) % count)];
+    if (w->isVisible() && w->isEnabled()) {
+      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  }
+  return true;
+}
+
 void ResultsForm::keyPressEvent(QKeyEvent* event) {
-  // Esc never closes the window; Enter presses no button.
-  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-      event->key() == Qt::Key_Enter)
+  // Esc never closes the window; Enter presses only the button that has the focus.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter) {
+    for (QPushButton* button : Command1)
+      if (button->hasFocus()) button->click();
     return;
+  }
+  if (event->key() == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <vector>
 #include <functional>
 #include <map>
 
@@ -68,10 +69,13 @@ class ResultsForm : public QDialog {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Tab and Shift+Tab go through the window as it is laid out (tabStops()).
+  bool focusNextPrevChild(bool next) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
+  std::vector<QWidget*> tabStops() const;
   // Building.
   void buildControls();
   QLayout* buildTopRows();

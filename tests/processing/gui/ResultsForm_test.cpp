@@ -250,6 +250,28 @@ class ResultsFormTest : public QObject {
     QCOMPARE(lg.CurrentWeek, 1);
   }
 
+  // Tab goes through the window as it is laid out; Return presses the button with the focus.
+  void tabFollowsTheScreenAndReturnPressesTheFocusedButton() {
+    test::ScriptedUserIO io;
+    ResultsForm form;
+    open(form);
+    form.Combo3->setFocus();
+    QList<QWidget*> expected = {form.Text2, form.Combo1, form.Check1[0]};
+    if (form.Check1[1]->isVisibleTo(&form) && form.Check1[1]->isEnabled()) expected << form.Check1[1];
+    expected << form.Grid1 << form.Command1[3] << form.Command1[0] << form.Command1[2]
+             << form.Command1[1] << form.Combo3;
+    for (QWidget* next : expected) {
+      key(Qt::Key_Tab);
+      // On a score cell the grid's stop is its typing box.
+      QWidget* focused = QApplication::focusWidget();
+      QVERIFY(focused == next || (next == form.Grid1 && focused == form.Text1));
+    }
+    form.Command1[0]->setFocus();  // "&Opponent"
+    key(Qt::Key_Return);
+    QCOMPARE(form.Combo1->currentText().trimmed(), QStringLiteral("PIN PALS"));
+    QVERIFY(form.isVisible());
+  }
+
   void aMissingScoreKeepsTheWeekAndItsTeams() {
     test::ScriptedUserIO io;
     {

@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -80,7 +82,14 @@ ScheduleForm::ScheduleForm(QWidget* parent) : QDialog(parent) {
 void ScheduleForm::buildGrid() {
   grid_ = new QTableWidget(this);
   grid_->setObjectName(QStringLiteral("Grid1"));
-  grid_->horizontalHeader()->hide();
+  // The lane numbers are the header row, which stays in view while the weeks scroll.
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid_->horizontalHeader()->setSectionsClickable(true);
+  grid_->horizontalHeader()->setMinimumHeight(grid_->fontMetrics().height() + 10);
+  grid_->horizontalHeader()->setHighlightSections(false);
+  grid_->horizontalHeader()->setStyleSheet(QStringLiteral(
+      "QHeaderView::section { background: %1; color: black; font-weight: bold;"
+      " border: 1px solid #c8c0a0; padding: 2px; }").arg(kLaneRowColour.name()));
   grid_->verticalHeader()->hide();
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -89,6 +98,8 @@ void ScheduleForm::buildGrid() {
   grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 10);
   connect(grid_, &QTableWidget::cellPressed, this, &ScheduleForm::cellPressed);
+  connect(grid_->horizontalHeader(), &QHeaderView::sectionPressed, this,
+          [this](int column) { cellPressed(0, column); });
   // Scrolling with the wheel or the scroll bars leaves the editor on its cell, in view or not.
   connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this, &ScheduleForm::followCell);
   connect(grid_->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -147,11 +158,16 @@ void ScheduleForm::buildLayout() {
   resize(sizeHint());
 }
 
+// As wide as every lane slot needs, within the screen: the grid scrolls sideways only when
+// the screen is too narrow.
 QSize ScheduleForm::sizeHint() const {
-  const int columns = std::min(setup_.columnCount() - 1, 16);
+  const int columns = setup_.columnCount() - 1;
   const int gridWidth = kWeekColumnWidth + columns * kSlotWidth + 2 * grid_->frameWidth() +
                         grid_->verticalScrollBar()->sizeHint().width() + 2;
-  return {std::clamp(gridWidth + 24, 720, 1300), 560};
+  int widest = 1300;
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    widest = screen->availableGeometry().width() - 16;  // the frame's room
+  return {std::max(std::min(gridWidth + 24, widest), std::min(720, widest)), 560};
 }
 
 // ---- showing ----
@@ -163,10 +179,14 @@ void ScheduleForm::refresh() {
   grid_->setColumnCount(columns);
   fitColumns();
   for (int r = 0; r < rows; ++r) {
-    // rows before the season's first week hold nothing
-    grid_->setRowHidden(r, r >= 1 && r < lg.StartWeek);
+    // The lane numbers' row shows as the header; rows before the season's first week hold
+    // nothing.
+    grid_->setRowHidden(r, r == 0 || r < lg.StartWeek);
     for (int c = 0; c < columns; ++c) refreshCell(r, c);
   }
+  QStringList lanes;
+  for (int c = 0; c < columns; ++c) lanes << (rows > 0 ? grid_->item(0, c)->text() : QString());
+  grid_->setHorizontalHeaderLabels(lanes);
   weeksLabel_->setText(Show(setup_.weeksLabel()));
   teamsLabel_->setText(Show(setup_.teamsLabel()));
   editor_->setText(Show(setup_.editText()));
@@ -220,15 +240,28 @@ void ScheduleForm::placeEditor() {
   followCell();
 }
 
+// The lane numbers are edited in the header row, the weeks in the grid.
 void ScheduleForm::followCell() {
   QTableWidgetItem* item = grid_->item(setup_.row(), setup_.column());
   if (!item) {
     editor_->hide();
     return;
   }
-  editor_->setGeometry(grid_->visualItemRect(item));
+  QHeaderView* header = grid_->horizontalHeader();
+  QWidget* parent = setup_.row() == 0 ? header->viewport() : grid_->viewport();
+  const bool moving = editor_->parentWidget() != parent;
+  const bool focused = editor_->hasFocus();
+  if (moving) editor_->setParent(parent);
+  if (setup_.row() == 0) {
+    const int column = setup_.column();
+    editor_->setGeometry(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                         header->viewport()->height());
+  } else {
+    editor_->setGeometry(grid_->visualItemRect(item));
+  }
   editor_->show();
   editor_->raise();
+  if (moving && focused) editor_->setFocus(Qt::OtherFocusReason);
 }
 
 // ---- acting ----

@@ -1,5 +1,6 @@
 // The lanes and schedule window on a new league of 8 teams, driven with the mouse and keyboard as
 // the secretary uses it.
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,7 +33,19 @@ class ScheduleFormTest : public QObject {
   QString cell(Form& form, int row, int column) {
     return form.grid()->item(row, column)->text();
   }
+  // The lane numbers (row 0) are the grid's header row, which stays in view while the weeks
+  // scroll.
+  QRect laneRect(Form& form, int column) {
+    QHeaderView* header = form.grid()->horizontalHeader();
+    return {header->sectionViewportPosition(column), 0, header->sectionSize(column),
+            header->viewport()->height()};
+  }
   void clickCell(Form& form, int row, int column) {
+    if (row == 0) {
+      QTest::mouseClick(form.grid()->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                        laneRect(form, column).center());
+      return;
+    }
     QTableWidgetItem* item = form.grid()->item(row, column);
     form.grid()->scrollToItem(item);
     QTest::mouseClick(form.grid()->viewport(), Qt::LeftButton, {},
@@ -51,9 +64,15 @@ class ScheduleFormTest : public QObject {
   void expectEditorAt(Form& form, int row, int column) {
     QCOMPARE(form.setup().row(), row);
     QCOMPARE(form.setup().column(), column);
-    QCOMPARE(form.editor()->geometry(),
-             form.grid()->visualItemRect(form.grid()->item(row, column)));
+    if (row == 0) {
+      QCOMPARE(form.editor()->parentWidget(), form.grid()->horizontalHeader()->viewport());
+      QCOMPARE(form.editor()->geometry(), laneRect(form, column));
+    } else {
+      QCOMPARE(form.editor()->geometry(),
+               form.grid()->visualItemRect(form.grid()->item(row, column)));
+    }
     QVERIFY(form.editor()->isVisible());
+    QVERIFY(form.editor()->hasFocus());
   }
   // Replaces the league of init with one of the given number of teams in a folder of its own.
   void freshLeague(int teams) {
@@ -81,8 +100,12 @@ class ScheduleFormTest : public QObject {
     QCOMPARE(form.windowTitle(), QString("BOWLING SCHEDULE SETUP"));
     QCOMPARE(form.grid()->rowCount(), 31);
     QCOMPARE(form.grid()->columnCount(), 9);
-    for (int slot = 1; slot <= 8; ++slot) QCOMPARE(cell(form, 0, slot), QString::number(100 + slot));
-    QCOMPARE(cell(form, 0, 0), QString("Lane"));
+    for (int slot = 1; slot <= 8; ++slot) {
+      QCOMPARE(cell(form, 0, slot), QString::number(100 + slot));
+      QCOMPARE(form.grid()->horizontalHeaderItem(slot)->text(), QString::number(100 + slot));
+    }
+    QCOMPARE(form.grid()->horizontalHeaderItem(0)->text(), QString("Lane"));
+    QVERIFY(form.grid()->isRowHidden(0) && form.grid()->horizontalHeader()->isVisible());
     for (int week = 1; week <= 30; ++week) {
       QCOMPARE(cell(form, week, 0), QString::number(week));
       for (int slot = 1; slot <= 8; ++slot)
@@ -144,6 +167,8 @@ class ScheduleFormTest : public QObject {
     press(form, Qt::Key_PageDown);
     expectEditorAt(form, 30, 2);
     QVERIFY(form.grid()->viewport()->rect().contains(form.editor()->geometry()));
+    QVERIFY(form.grid()->verticalScrollBar()->value() > 0);
+    QCOMPARE(form.grid()->horizontalHeaderItem(2)->text(), QString("102"));  // still in view
     // Scrolling back up with the scroll bar leaves the editor on its cell, out of view.
     form.grid()->verticalScrollBar()->setValue(0);
     QCOMPARE(form.grid()->verticalScrollBar()->value(), 0);
@@ -153,6 +178,17 @@ class ScheduleFormTest : public QObject {
     press(form, Qt::Key_Up);  // the next key brings the cell back into view
     expectEditorAt(form, 29, 2);
     QVERIFY(form.grid()->viewport()->rect().contains(form.editor()->geometry()));
+  }
+
+  // 34 teams need more room than the screen has: the window takes the screen's width and the
+  // grid scrolls sideways.
+  void wideLeagueTakesTheScreenWidth() {
+    freshLeague(34);
+    Form form;
+    open(form);
+    const int room = QGuiApplication::primaryScreen()->availableGeometry().width();
+    QCOMPARE(form.width(), room - 16);
+    QVERIFY(form.grid()->horizontalScrollBar()->maximum() > 0);
   }
 
   void insertingAPositionWeek() {

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -169,6 +170,10 @@ QWidget* TeamForm::buildSummary() {
   // Wrapped within the column, so that swap mode keeps the window's width.
   swapLabel_->setWordWrap(true);
   swapLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  // Room for the wrapped text: the layout does not ask a label of ignored width for its height.
+  QFont bold = swapLabel_->font();
+  bold.setBold(true);
+  swapLabel_->setMinimumHeight(QFontMetrics(bold).lineSpacing() * 7);
   layout->addWidget(swapLabel_);
   layout->addStretch();
   return frame;

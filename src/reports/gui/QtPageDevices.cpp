@@ -1,5 +1,7 @@
 #include "reports/gui/QtPageDevices.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QPaintEvent>
 #include <QPrinter>
@@ -54,6 +56,13 @@ QStringList ScreenPage::lines() const {
   QStringList out;
   for (const Line& l : lines_) out << l.text;
   return out;
+}
+
+double ScreenPage::linesBottom() const {
+  double bottom = 0;
+  for (const Line& l : lines_)
+    bottom = std::max(bottom, kMargin + l.y + QFontMetricsF(ReportFont(l.size), this).height());
+  return bottom;
 }
 
 void ScreenPage::paintEvent(QPaintEvent*) {

@@ -37,6 +37,8 @@ class ScreenPage : public QWidget, public PageDevice {
 
   // The lines shown, as UTF-8.
   QStringList lines() const;
+  // How far down the page the lowest line reaches, in pixels (0 with no line).
+  double linesBottom() const;
 
  protected:
   void paintEvent(QPaintEvent*) override;

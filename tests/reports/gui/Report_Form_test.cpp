@@ -11,7 +11,10 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "league/FileSystem.h"
+#include "common/Text.h"
 #include "league/LeagueData.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/ReportEngine.h"
@@ -72,6 +75,43 @@ class ReportFormTest : public QObject {
     QVERIFY(pages[1].startsWith("P. 2"));
     QVERIFY(pages[2].startsWith("P. 3"));
     QVERIFY(!form.MenuPage->isEnabled());
+  }
+
+  // On a 1024x600 screen (the CTest entry Report_Form_small_screen) the window fits the screen
+  // and every line of the standing sheet is seen on some window-full, inside the page.
+  void standingSheetOnASmallScreen() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (qEnvironmentVariableIsEmpty("TALLMARK_SMALL_SCREEN")) QSKIP("run on the 1024x600 screen");
+    QCOMPARE(screen.size(), QSize(1024, 600));
+    test::ScriptedUserIO io;
+    lg.ReportNumber = 1;
+    Report_Form form;
+    QStringList seen;
+    auto* timer = new QTimer(&form);
+    connect(timer, &QTimer::timeout, &form, [&] {
+      if (!form.MenuPage->isEnabled()) return;
+      QVERIFY(screen.contains(form.frameGeometry()));
+      QVERIFY(form.page()->linesBottom() <= form.page()->height());
+      seen << form.page()->lines();
+      QTest::keyClick(&form, Qt::Key_PageDown);
+    });
+    timer->start(20);
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 20000);
+    QVERIFY(seen.size() > 40);
+    // Every line the report sends (the file has them all) was shown; the page headings carry
+    // each one's own page number.
+    FixedPageDevice device;
+    ReportEngine engine(device, Destination::File, false);
+    RunPasses(engine, device, 1, [](ReportEngine& e) { BuildReport(e, 1, ReportChoices{}); });
+    const QRegularExpression heading(QStringLiteral("^P\\. \\d+ "));
+    for (QString line : QString::fromStdString(Cp1252ToUtf8(engine.fileText())).split('\n')) {
+      line = line.trimmed();
+      if (line.isEmpty() || line.contains(heading) || line == QChar('\f')) continue;
+      QVERIFY2(std::any_of(seen.begin(), seen.end(),
+                           [&](const QString& s) { return s.trimmed() == line; }),
+               qPrintable(line));
+    }
   }
 
   void nextPageMenuAndCloseMenu() {

@@ -30,6 +30,7 @@ struct Sample {
   std::string league;                        // root + "/league/"
   std::string program;                       // root + "/program/"
   std::map<std::string, std::string> files;  // path -> bytes, as built
+  std::map<std::string, fs::file_time_type> written;  // path -> time of the last restore
 };
 
 std::string ReadBytes(const fs::path& path) {
@@ -92,9 +93,19 @@ void RestoreSample() {
   for (const std::string& folder : {s.league, s.program})
     for (const auto& entry : fs::directory_iterator(folder))
       if (!s.files.count(entry.path().string())) fs::remove_all(entry.path());
+  // Only the files changed since they were last put back are written again.
   for (const auto& [path, bytes] : s.files) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::error_code ec;
+    const auto time = fs::last_write_time(path, ec);
+    const auto known = s.written.find(path);
+    if (!ec && known != s.written.end() && known->second == time &&
+        fs::file_size(path, ec) == bytes.size())
+      continue;
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    s.written[path] = fs::last_write_time(path, ec);
   }
 }
 

@@ -31,7 +31,8 @@ for f in bin/tallmark bin/tallmark-cli share/tallmark/SCHEDULE.DAT share/tallmar
 done
 
 export TALLMARK_HOME="$tmp/home" QT_QPA_PLATFORM=offscreen
-[ "$("$usr/bin/tallmark-cli" --version)" = "tallmark-cli $version" ] || fail "tallmark-cli --version"
+[ "$("$usr/bin/tallmark-cli" --version)" = "tallmark-cli $version" ] ||
+  fail "tallmark-cli --version"
 [ "$("$usr/bin/tallmark" --version)" = "tallmark $version" ] || fail "tallmark --version"
 "$usr/bin/tallmark" --screenshot "$tmp/main.png"
 [ "$(head -c 4 "$tmp/main.png" | tail -c 3)" = "PNG" ] || fail "no screenshot written"

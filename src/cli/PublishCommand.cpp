@@ -1,6 +1,7 @@
 // tallmark-cli publish: the league's web folder, as the main window's "Publish to Web Folder..."
 // writes it.
 #include <cstdio>
+#include <filesystem>
 
 #include "cli/Commands.h"
 #include "common/FileErrors.h"
@@ -19,7 +20,7 @@ int RunPublish(const std::vector<std::string>& args) {
   if (!OpenLeagueFile(rest[0])) return kExitFailure;
   if (int err = PublishToFolder(rest[1]); err != 0)
     return Failure("cannot write the pages into " + rest[1] + ": " + ErrorDescription(err));
-  std::printf("%s/index.html\n", rest[1].c_str());
+  std::printf("%s\n", (std::filesystem::path(rest[1]) / "index.html").lexically_normal().c_str());
   return kExitOk;
 }
 

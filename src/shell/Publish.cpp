@@ -47,6 +47,7 @@ a { color: #1f4e79; }
   thead th { background: none; color: #000; border-bottom: 2px solid #000; }
   tbody tr:nth-child(even) { background: none; }
   tr, li { break-inside: avoid; page-break-inside: avoid; }
+  h2 { break-after: avoid; page-break-after: avoid; }
   nav { display: none; }
 }
 )";

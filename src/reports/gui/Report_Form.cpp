@@ -227,20 +227,22 @@ void Report_Form::activate() {
   if (!panel) RunReport();
 }
 
+// A save dialog in the league's folder, offering the league's name with the suffix; empty when
+// cancelled.
+QString Report_Form::AskSaveName(const QString& caption, const QString& filter,
+                                 const QString& suffix) {
+  QFileDialog dialog(this, caption, QString::fromStdString(lg.DataPath), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (LeagueOpen()) dialog.selectFile(QString::fromStdString(LeagueBasePath()) + "." + suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 bool Report_Form::ChoosePrintFile(std::string& path) {
-  QString name;
-  if (chooseFileName) {
-    name = chooseFileName();
-  } else {
-    QFileDialog dialog(this, "File to Print To", QString::fromStdString(lg.DataPath),
-                       "Text Files (*.txt)");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("TXT");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (LeagueOpen()) dialog.selectFile(QString::fromStdString(LeagueBasePath() + ".txt"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      name = dialog.selectedFiles().first();
-  }
+  const QString name = chooseFileName ? chooseFileName()
+                                      : AskSaveName("File to Print To", "Text Files (*.txt)", "txt");
   if (name.isEmpty()) return false;
   if (QFileInfo(name).suffix().compare("txt", Qt::CaseInsensitive) != 0) {
     MsgBox("The file name must use the extension .TXT");
@@ -251,19 +253,9 @@ bool Report_Form::ChoosePrintFile(std::string& path) {
 }
 
 bool Report_Form::SaveAsWebPage() {
-  QString name;
-  if (chooseWebPageName) {
-    name = chooseWebPageName();
-  } else {
-    QFileDialog dialog(this, "Save as Web Page", QString::fromStdString(lg.DataPath),
-                       "Web Pages (*.html *.htm)");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("html");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (LeagueOpen()) dialog.selectFile(QString::fromStdString(LeagueBasePath() + ".html"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      name = dialog.selectedFiles().first();
-  }
+  const QString name = chooseWebPageName
+                           ? chooseWebPageName()
+                           : AskSaveName("Save as Web Page", "Web Pages (*.html *.htm)", "html");
   if (name.isEmpty()) return false;
   const QString suffix = QFileInfo(name).suffix().toLower();
   if (suffix != "html" && suffix != "htm") {

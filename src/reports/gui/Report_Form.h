@@ -69,6 +69,7 @@ class Report_Form : public QDialog, public ScreenPager {
   void activate();
   // "PRINT &REPORT": runs the report and closes the window.
   void RunReport();
+  QString AskSaveName(const QString& caption, const QString& filter, const QString& suffix);
   // The file destination's chooser; false when cancelled or refused.
   bool ChoosePrintFile(std::string& path);
   // "SAVE AS &WEB PAGE": the report with the panel's selections (or, while the pager waits, the

@@ -249,11 +249,14 @@ TEST(ArchiveEntryNames, OnlyPlainFileNamesPass) {
 class HostileArchiveTest : public BackupTest {
  protected:
   // Restoring the archive fails with the message and leaves every file as it was.
-  void ExpectRefused(const std::string& path) {
+  void ExpectRefused(const std::string& path, const std::string& why = {}) {
     const auto before = test::FolderFiles(dir.path());
     io.shown.clear();
     EXPECT_FALSE(Restore(path));
-    EXPECT_TRUE(ShownText("Restore failed. Error: The backup archive is damaged or unsafe"));
+    ASSERT_FALSE(io.shown.empty());
+    const std::string& text = io.shown.back().text;
+    EXPECT_EQ(text.rfind("Restore failed. Error: The backup archive is damaged or unsafe", 0), 0u);
+    EXPECT_NE(text.find(why), std::string::npos) << text;
     EXPECT_EQ(test::FolderFiles(dir.path()), before);
     for (const auto& e : fs::directory_iterator(dir.path()))
       EXPECT_FALSE(e.is_directory() && e.path().filename() != "program") << e.path();
@@ -261,9 +264,29 @@ class HostileArchiveTest : public BackupTest {
     EXPECT_EQ(lg.LeagueName, "TUESDAY MIXED");
   }
   // An archive whose first entry would replace the configuration file.
-  void ExpectEntryRefused(const TestEntry& hostile) {
+  void ExpectEntryRefused(const TestEntry& hostile, const std::string& why = {}) {
     WriteZip(archive(7), {{"LEAGUE.CFG", "replaced"}, hostile});
-    ExpectRefused(archive(7));
+    ExpectRefused(archive(7), why);
+  }
+  // The entries of a good backup of week 3.
+  std::vector<TestEntry> GoodEntries() {
+    EXPECT_TRUE(MakeBackup(3));
+    std::vector<TestEntry> entries;
+    for (const auto& [name, data] : ArchiveContents(archive(3))) entries.push_back({name, data});
+    fs::remove(archive(3));
+    return entries;
+  }
+  // Sets the uncompressed size the archive states for its entry name (local and central).
+  static void StateSize(std::string& zip, const std::string& name, std::uint32_t size) {
+    for (const auto& [signature, at] : {std::pair{std::string("PK\1\2", 4), 24},
+                                        std::pair{std::string("PK\3\4", 4), 22}}) {
+      for (std::size_t p = zip.find(signature); p != std::string::npos;
+           p = zip.find(signature, p + 1)) {
+        const std::size_t nameAt = p + (signature[2] == 1 ? 46 : 30);
+        if (zip.compare(nameAt, name.size(), name) != 0) continue;
+        for (int i = 0; i < 4; ++i) zip[p + at + i] = static_cast<char>(size >> (8 * i));
+      }
+    }
   }
 };
 
@@ -312,6 +335,77 @@ TEST_F(HostileArchiveTest, DamagedEntryData) {
 TEST_F(HostileArchiveTest, NotAnArchiveAtAll) {
   ASSERT_EQ(WriteFileAtomic(archive(6), "just some text\r\n"), 0);
   ExpectRefused(archive(6));
+}
+
+TEST_F(HostileArchiveTest, OnlyTheLeaguesOwnFilesAreRestored) {
+  const struct {
+    const char* name;
+    const char* why;
+  } cases[] = {
+      {".bashrc", "\".bashrc\" is not a file of the league LEAGUE."},
+      {"TALLMARK.INI", "\"TALLMARK.INI\" is not a file of the league LEAGUE."},
+      {"SCHEDULE.DAT", "\"SCHEDULE.DAT\" is not a file of the league LEAGUE."},
+      {"BOWL.CFG", "\"BOWL.CFG\" is not a file of the league LEAGUE."},
+      {"XEAGUE.IDS", "\"XEAGUE.IDS\" is not a file of the league LEAGUE."},
+      {"LEAGUE.IDS.bak", "\"LEAGUE.IDS.bak\" is not a file of the league LEAGUE."},
+      {"LEAGUE.JNL", "\"LEAGUE.JNL\" is not a file of the league LEAGUE."},
+      {"../LEAGUE.IDS", "\"../LEAGUE.IDS\" is not a plain file name."},
+      {"program/TALLMARK.INI", "\"program/TALLMARK.INI\" is not a plain file name."},
+      {"league.ids", "\"league.ids\" is there twice."},
+  };
+  std::vector<TestEntry> entries = GoodEntries();
+  for (const auto& c : cases) {
+    std::vector<TestEntry> hostile = entries;
+    hostile.push_back({c.name, "hostile"});
+    WriteZip(archive(8), hostile);
+    ExpectRefused(archive(8), c.why);
+  }
+  // A name of a thousand characters is shown cut to 60.
+  std::vector<TestEntry> hostile = entries;
+  hostile.push_back({std::string(1000, 'A'), "x"});
+  WriteZip(archive(8), hostile);
+  ExpectRefused(archive(8), "\"" + std::string(60, 'A') + "...\" is not a file");
+  // Without a configuration file of the league nothing is restored.
+  entries.erase(entries.begin());  // LEAGUE.CFG, first by name
+  WriteZip(archive(8), entries);
+  ExpectRefused(archive(8), "no league configuration file (?EAGUE.CFG)");
+}
+
+TEST_F(HostileArchiveTest, EntriesLargerThanALeagueCanHoldAreRefusedUnread) {
+  std::vector<TestEntry> entries = GoodEntries();
+  auto entry = [&](const std::string& name) -> std::string& {
+    for (TestEntry& e : entries)
+      if (e.name == name) return e.data;
+    ADD_FAILURE() << name;
+    return entries[0].data;
+  };
+  const std::string bulletin = entry("LEAGUE.MSG");
+  entry("LEAGUE.MSG") = std::string(2000, 'x');  // a bulletin holds 960
+  WriteZip(archive(8), entries);
+  ExpectRefused(archive(8), "\"LEAGUE.MSG\" is larger than a league's .MSG file can be.");
+
+  // A bomb: 2 MB of zeros whose header states 2 GiB, and one that states 100 bytes for them.
+  entry("LEAGUE.MSG") = bulletin;
+  entry("LEAGUE.STT") = std::string(2'000'000, '\0');
+  WriteZip(archive(8), entries);
+  std::string zip = test::FileText(archive(8));
+  for (std::uint32_t stated : {0x80000000u, 100u}) {
+    std::string bomb = zip;
+    StateSize(bomb, "LEAGUE.STT", stated);
+    ASSERT_EQ(WriteFileAtomic(archive(9), bomb), 0);
+    ExpectRefused(archive(9), stated == 100 ? "" : "is larger than a league's .STT file can be.");
+  }
+}
+
+TEST_F(HostileArchiveTest, AnArchiveWhoseLeagueDoesNotLoadIsRefused) {
+  std::vector<TestEntry> entries = GoodEntries();
+  const std::string config = entries[0].data;
+  ASSERT_EQ(entries[0].name, "LEAGUE.CFG");
+  for (const std::string& bad : {std::string("replaced"), config.substr(0, config.size() / 2)}) {
+    entries[0].data = bad;
+    WriteZip(archive(8), entries);
+    ExpectRefused(archive(8), "The league's files in it cannot be read.");
+  }
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ class SheetEntry {
       return true;
     }
     std::string list = Trim(entry_.playerListTitle(row.position));
-    refusals_.push_back(Where(row) + "\"" + Cp1252ToUtf8(row.player) + "\" " +
+    refusals_.push_back(Where(row) + "\"" + ShownField(Cp1252ToUtf8(row.player)) + "\" " +
                         (hits.empty() ? "is not on the list " + list
                                       : "names more than one player; give #INDEX"));
     return false;
@@ -209,7 +209,7 @@ class SheetEntry {
     if (!RowFits(row)) return;
     int type = PlayerTypeOfWord(row.type);
     if (type < 0) {
-      refusals_.push_back(Where(row) + "\"" + row.type +
+      refusals_.push_back(Where(row) + "\"" + ShownField(row.type) +
                           "\" is not a player type (Regular, Sub, Roving Sub, Vacancy, Absent, "
                           "Forfeit)");
       return;

@@ -76,7 +76,7 @@ void ReadRow(int line, const std::vector<std::string>& f, int games, int extraSt
                              std::to_string(games) + " games)");
     return;
   }
-  if (f.size() < 2 || !WholeNumber(f[1], row.position)) {
+  if (!WholeNumber(f[1], row.position)) {
     sheet.problems.push_back(Where(line) + "the position is not a whole number");
     return;
   }

@@ -159,10 +159,12 @@ void RemoveStaleStaging(const std::string& folder) {
 }
 
 // Reads the league at folder + base with the league's readers, quietly, and puts the league
-// in memory back as it was. True when every file read without an error.
+// in memory back as it was. Whatever a reader would write (a sport it cannot find) is held in
+// a transaction that is dropped. True when every file read without an error.
 bool LeagueReads(const std::string& folder, const std::string& base) {
   auto saved = std::make_unique<LeagueData>(lg);
   UserIO* io = SetUserIO(nullptr);
+  LeagueTransaction dropped(folder + base);
   lg.DataPath = folder;
   lg.FileName = base;
   bool ok = CheckConfigVersion() == VersionCheck::Accepted;
@@ -233,6 +235,11 @@ int StagedRestore::extract(const std::string& archive, const std::string& league
   }
   if (err != kErrNone) names_.clear();
   return err;
+}
+
+int StagedRestore::extract(const std::string& archive) {
+  const std::string title = fs::path(archive).filename().string();
+  return extract(archive, title.size() > 4 ? title.substr(0, title.size() - 4) : std::string());
 }
 
 int StagedRestore::moveIntoPlace() {

@@ -30,6 +30,8 @@ class StagedRestore {
   // an error number: kErrFileNotFound for a missing archive, kErrBadArchive for a damaged or
   // unsafe one (problem() then says why).
   int extract(const std::string& archive, const std::string& league);
+  // The same, for the league the archive's name gives (its title less the extension).
+  int extract(const std::string& archive);
   // Moves the extracted files over the league's files (a file of the same name without regard
   // to case is replaced). Returns 0 or an error number.
   int moveIntoPlace();

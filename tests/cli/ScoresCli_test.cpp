@@ -156,10 +156,7 @@ TEST_F(CliLeague, ARefusedRowStoresNothing) {
 }
 
 TEST_F(CliLeague, DamagedSheetsAreRefusedWithTheLine) {
-  const struct {
-    std::string sheet;
-    std::string refusal;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"date,09/16/25\r1,1,Ann Able,Regular,150,160\r", "line 2: fewer than 3 game columns"},
       {"1,1,Ann Able,Regular,150,160,170,\n1,2,Bob Baker,Regular,140,150\n",
        "line 2: fewer than 3 game columns"},
@@ -171,12 +168,12 @@ TEST_F(CliLeague, DamagedSheetsAreRefusedWithTheLine) {
       {"\x01" + std::string(200, 'x') + ",1,Ann Able,Regular,1,2,3\n",
        "line 1: \"?" + std::string(59, 'x') + "...\" is not a team number"},
   };
-  for (const auto& c : cases) {
-    CliResult r = Run("scores " + Cfg() + " --week 1 --file " + Sheet("bad.csv", c.sheet));
-    EXPECT_EQ(r.status, 1) << c.refusal;
-    EXPECT_NE(r.err.find(c.refusal), std::string::npos) << r.err;
-    EXPECT_FALSE(FileExists(dir.file("LEAGUE.scr")));
+  for (const auto& [sheet, refusal] : cases) {
+    CliResult r = Run("scores " + Cfg() + " --week 1 --file " + Sheet("bad.csv", sheet));
+    EXPECT_EQ(r.status, 1) << refusal;
+    EXPECT_NE(r.err.find(refusal), std::string::npos) << r.err;
   }
+  EXPECT_FALSE(FileExists(dir.file("LEAGUE.scr")));
 }
 
 // Team 1: Ann 150 160 170, Bob 140 150 160: games 290 310 330, series 930.
@@ -225,15 +222,6 @@ TEST_F(CliLeague, EnterProcessAndShowTheStandings) {
             "{\"position\":2,\"team\":2,\"name\":\"PIN PALS\",\"won\":1,\"lost\":3,"
             "\"pct\":25.00,\"scratch\":925,\"handicap\":925}]}");
 
-  // A damaged statistic (3E38 points won) reads as 0: the JSON stays numbers.
-  std::string stats = Slurp(dir.file("LEAGUE.STT"));
-  stats.replace((1 * 28 + kMatchPointsWon) * 4, 4, "\x0f\xb3\x61\x7f");
-  ASSERT_EQ(WriteFileAtomic(dir.file("LEAGUE.STT"), stats), 0);
-  r = Run("standings " + Cfg() + " --json");
-  EXPECT_NE(Compact(r.out).find("\"won\":0,\"lost\":1,\"pct\":0.00,"), std::string::npos) << r.out;
-  ASSERT_EQ(WriteFileAtomic(dir.file("LEAGUE.STT"), Slurp(dir.file("LEAGUE.STT")).replace(
-                (1 * 28 + kMatchPointsWon) * 4, 4, std::string("\0\0\x40\x40", 4))), 0);
-
   // Week 2 is next; week 1 cannot be entered again.
   r = Run("scores " + Cfg() + " --week 1 --file " + rest);
   EXPECT_EQ(r.status, 1);
@@ -241,6 +229,14 @@ TEST_F(CliLeague, EnterProcessAndShowTheStandings) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Week 1 of 5"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Overall League Average: 154"), std::string::npos) << r.out;
+
+  // A damaged statistic (3E38 points won) reads as 0: the JSON stays numbers.
+  std::string stats = Slurp(dir.file("LEAGUE.STT"));
+  ASSERT_EQ(WriteFileAtomic(dir.file("LEAGUE.STT"),
+                            stats.replace((1 * 28 + kMatchPointsWon) * 4, 4, "\x0f\xb3\x61\x7f")),
+            0);
+  r = Run("standings " + Cfg() + " --json");
+  EXPECT_NE(Compact(r.out).find("\"won\":0,\"lost\":1,\"pct\":0.00,"), std::string::npos);
 }
 
 TEST_F(CliLeague, ForfeitLineAndWeekDate) {

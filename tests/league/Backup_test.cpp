@@ -172,6 +172,7 @@ TEST_F(BackupTest, RestoreRoundTripIsEqualByteForByte) {
   lg.ScrGameScore[0] = 7;
   WriteScore(3, 1, 1, lg.Roster[1][1]);
   fs::remove(dir.file("LEAGUE.SPC"));
+  fs::create_directory(dir.file(".restore-999999999-left"));  // of a restore that was killed
   io.shown.clear();
 
   ASSERT_TRUE(Restore(archive(3)));

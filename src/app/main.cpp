@@ -1,10 +1,12 @@
 // The Tallmark program.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "league/ProgramFolder.h"
 #include "shell/gui/MainForm.h"
@@ -22,13 +24,29 @@ bool TakeScreenshot(MainForm& form, const QString& file) {
   return form.grab().save(file);
 }
 
+// --version is answered before Qt starts, so that it works where no display is.
+bool AskedForVersion(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) return true;
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (AskedForVersion(argc, argv)) {
+    std::printf("tallmark %s\n", TALLMARK_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallmark");
+  QApplication::setApplicationVersion(TALLMARK_VERSION);
+  QGuiApplication::setDesktopFileName(TALLMARK_APP_ID);
+  QApplication::setWindowIcon(QIcon::fromTheme(TALLMARK_APP_ID,
+                                               QIcon(":/icon/" TALLMARK_APP_ID ".svg")));
   QCommandLineParser parser;
   parser.addHelpOption();
+  parser.addVersionOption();
   QCommandLineOption screenshot("screenshot", "Save an image of the main window and quit.",
                                 "FILE");
   parser.addOption(screenshot);

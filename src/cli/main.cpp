@@ -12,7 +12,8 @@ using namespace tallmark;
 namespace {
 
 void PrintHelp(std::FILE* out) {
-  std::fprintf(out, "usage: tallmark-cli COMMAND [ARGUMENTS]\n\ncommands:\n");
+  std::fprintf(out, "usage: tallmark-cli COMMAND [ARGUMENTS]\n"
+                    "       tallmark-cli --version\n\ncommands:\n");
   for (const cli::Command& c : cli::AllCommands())
     std::fprintf(out, "  %s %s\n      %s\n", c.name.c_str(), c.usage.c_str(), c.summary.c_str());
 }
@@ -27,6 +28,10 @@ int main(int argc, char** argv) {
   }
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(stdout);
+    return cli::kExitOk;
+  }
+  if (args[0] == "--version") {
+    std::printf("tallmark-cli %s\n", TALLMARK_VERSION);
     return cli::kExitOk;
   }
   InitLeagueData();

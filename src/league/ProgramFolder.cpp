@@ -8,6 +8,11 @@
 
 namespace fs = std::filesystem;
 
+// The data folder relative to the programs' folder, as the installation lays them out.
+#ifndef TALLMARK_DATA_FROM_BIN
+#define TALLMARK_DATA_FROM_BIN "../share/tallmark"
+#endif
+
 namespace tallmark {
 
 namespace {
@@ -31,8 +36,11 @@ std::string InstalledDataFolder(const std::string& programFile) {
   std::error_code ec;
   fs::path exe = fs::weakly_canonical(fs::path(programFile), ec);
   if (ec) return {};
-  fs::path data = exe.parent_path().parent_path() / "share" / "tallmark";
-  if (fs::is_directory(data, ec)) return WithSlash(data.string());
+  // Where the installation puts the data, then where the build tree has it.
+  for (const char* relative : {TALLMARK_DATA_FROM_BIN, "../share/tallmark"}) {
+    fs::path data = (exe.parent_path() / relative).lexically_normal();
+    if (fs::is_directory(data, ec)) return WithSlash(data.string());
+  }
   return {};
 }
 

@@ -9,8 +9,8 @@ namespace tallmark {
 // ending in "/".
 std::string ProgramFolder();
 
-// The folder of the data installed with the program, found from the running program's path:
-// <bin>/../share/tallmark. Empty when there is none.
+// The folder of the data installed with the program, found from the running program's path
+// (<bin>/../share/tallmark with the usual layout). Empty when there is none.
 std::string InstalledDataFolder(const std::string& programFile);
 
 // Creates the program folder when missing and copies in each installed data file it does not

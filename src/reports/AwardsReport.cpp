@@ -46,8 +46,8 @@ bool NamesPlayer(const std::string& line, const std::vector<int>& players) {
   return false;
 }
 
-std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
-                                      const std::vector<int>& players) {
+// Every line of the log with the week it was earned in (0 when it names none).
+std::vector<LogEntry> LogLines() {
   std::vector<LogEntry> out;
   std::string text;
   if (ReadWholeFile(LeagueBasePath() + ".SPC", text) != 0) return out;
@@ -58,15 +58,29 @@ std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
     std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     start = end + 1;
-    const int week = WeekOfLine(line);
-    if (week > 0 && std::find(weeks.begin(), weeks.end(), week) != weeks.end() &&
-        NamesPlayer(line, players))
-      out.push_back({week, line});
+    out.push_back({WeekOfLine(line), line});
   }
   return out;
 }
 
+std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
+                                      const std::vector<int>& players) {
+  std::vector<LogEntry> out;
+  for (LogEntry& e : LogLines())
+    if (e.week > 0 && std::find(weeks.begin(), weeks.end(), e.week) != weeks.end() &&
+        NamesPlayer(e.text, players))
+      out.push_back(std::move(e));
+  return out;
+}
+
 }  // namespace
+
+std::vector<std::string> AwardsOfWeek(int week) {
+  std::vector<std::string> out;
+  for (LogEntry& e : LogLines())
+    if (week > 0 && e.week == week) out.push_back(std::move(e.text));
+  return out;
+}
 
 void BuildSpecialAwards(ReportEngine& engine, const std::vector<int>& weeks,
                         const std::vector<int>& players) {

@@ -144,20 +144,6 @@ int OpenError(int code) {
   }
 }
 
-// Temporary folders of restores whose program has stopped: ".restore-" + its process number.
-void RemoveStaleStaging(const std::string& folder) {
-  std::error_code ec;
-  std::vector<fs::path> stale;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.rfind(kStagingPrefix, 0) != 0 || !it->is_directory(ec) || it->is_symlink(ec)) continue;
-    const long pid = std::atol(name.c_str() + kStagingPrefix.size());
-    if (pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-      stale.push_back(it->path());
-  }
-  for (const fs::path& p : stale) fs::remove_all(p, ec);
-}
-
 // Reads the league at folder + base with the league's readers, quietly, and puts the league
 // in memory back as it was. Whatever a reader would write (a sport it cannot find) is held in
 // a transaction that is dropped. True when every file read without an error.
@@ -179,6 +165,19 @@ bool LeagueReads(const std::string& folder, const std::string& base) {
 }
 
 }  // namespace
+
+void RemoveStaleStaging(const std::string& folder) {
+  std::error_code ec;
+  std::vector<fs::path> stale;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(kStagingPrefix, 0) != 0 || !it->is_directory(ec) || it->is_symlink(ec)) continue;
+    const long pid = std::atol(name.c_str() + kStagingPrefix.size());
+    if (pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+      stale.push_back(it->path());
+  }
+  for (const fs::path& p : stale) fs::remove_all(p, ec);
+}
 
 bool IsPlainEntryName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;

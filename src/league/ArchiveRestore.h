@@ -11,6 +11,10 @@ namespace tallmark {
 // or "..", no control characters.
 bool IsPlainEntryName(const std::string& name);
 
+// Removes the temporary folders of restores whose program has stopped (".restore-" + its
+// process number) from a league's folder.
+void RemoveStaleStaging(const std::string& folder);
+
 // Extracts an archive of one league into a temporary folder inside the league's folder, reads
 // the league there with the league's readers, then moves the files into place in one commit.
 // The temporary folder is removed when the object ends (and one that a stopped restore left

@@ -1,6 +1,7 @@
 // Loading and saving the whole league: the version check and every league file in its order.
 #include <string>
 
+#include "league/ArchiveRestore.h"
 #include "league/ConfigFile.h"
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
@@ -60,7 +61,10 @@ VersionCheck CheckConfigVersion() {
 }
 
 bool LoadLeague() {
-  if (LeagueOpen() && !InTransaction()) ReportRecovery(RecoverInterruptedCommit(LeagueBasePath()));
+  if (LeagueOpen() && !InTransaction()) {
+    ReportRecovery(RecoverInterruptedCommit(LeagueBasePath()));
+    RemoveStaleStaging(lg.DataPath);
+  }
   if (CheckConfigVersion() != VersionCheck::Accepted) return false;
   BusyPointer busy;
   ReadConfig();

@@ -1,4 +1,5 @@
-// Processing a week, undoing it and saving the league, each stopped at every write, rename,
+// Processing a week, undoing it, saving the league, filling the roster from a sheet, restoring a
+// backup and starting a new season, each stopped at every write, rename,
 // fsync and removal in turn (a child process killed there), and each with the disk full at
 // every write in turn: after the next opening the league is exactly the old or the new one,
 // and success is never reported for a failure.
@@ -12,15 +13,20 @@
 #include <map>
 #include <sstream>
 
+#include "league/ArchiveRestore.h"
+#include "league/Backup.h"
 #include "league/ConfigFile.h"
 #include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "league/SysIO.h"
 #include "processing/ScoreEntry.h"
 #include "processing/WeekUndo.h"
+#include "setup/NewSeason.h"
+#include "setup/RosterImport.h"
 #include "setup/SampleLeague.h"
 #include "support/LeagueFixture.h"
 #include "support/RunCli.h"
+#include "support/ScriptedUserIO.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -30,9 +36,12 @@ namespace {
 
 using Folder = std::map<std::string, std::string>;  // every file by name
 
+// Every file of the folder but the backup archives, which are made before an operation and
+// are not part of the league.
 Folder Read(const std::string& dir) {
   Folder files;
   for (const auto& entry : fs::directory_iterator(dir)) {
+    if (entry.path().filename().string()[0] == '&') continue;
     std::ifstream in(entry.path(), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
@@ -42,7 +51,8 @@ Folder Read(const std::string& dir) {
 }
 
 void Write(const std::string& dir, const Folder& files) {
-  for (const auto& entry : fs::directory_iterator(dir)) fs::remove(entry.path());
+  for (const auto& entry : fs::directory_iterator(dir))
+    if (entry.path().filename().string()[0] != '&') fs::remove(entry.path());
   for (const auto& [name, bytes] : files)
     std::ofstream(dir + name, std::ios::binary) << bytes;
 }
@@ -60,6 +70,25 @@ bool UndoWeek5() { return UndoLastWeek().empty(); }
 bool RenameAndSave() {
   lg.LeagueName = "Renamed League";
   return SaveLeague();
+}
+
+// As "tallmark-cli roster" does it: the rows and the league's files in one commit.
+bool ImportRosterRows() {
+  LeagueTransaction tx;
+  return ImportRoster("1,Strikers,1,Ann Lee,Female,555-0101,150,,\n"
+                      "2,Spares,2,Bo Diaz,Male,,172,3,\n").ok() &&
+         SaveLeague() && tx.commit() == 0;
+}
+
+// The archive of week 4 made before the league was renamed.
+bool RestoreWeek4() {
+  test::ScriptedUserIO io;
+  io.answer(MsgAnswer::No);  // no backup of the current files first
+  return RestoreBackup([] { return std::optional<std::string>(BackupArchiveName(4)); });
+}
+
+bool StartNewSeason() {
+  return FreshStart([] { return std::optional<std::string>(lg.DataPath + "NEXT.CFG"); });
 }
 
 struct Outcome {
@@ -109,6 +138,8 @@ class AllOrNothing : public ::testing::Test {
     int old = 0, made = 0;
     auto judge = [&](const std::string& what, const Outcome& o) {
       RecoverInterruptedCommit(dir.path() + "SAMPLE");
+      RecoverInterruptedCommit(dir.path() + "NEXT");
+      RemoveStaleStaging(dir.path());
       const Folder now = Read(dir.path());
       EXPECT_TRUE(now == before || now == after) << what;
       if (o.status == 0) {
@@ -136,13 +167,16 @@ TEST_F(AllOrNothing, EveryOperationAtEveryPoint) {
   struct Case {
     const char* name;
     bool (*op)();
-    bool processFirst;
+    bool (*before)();  // brings the league to the state the operation starts from
   };
-  for (const Case& c : {Case{"process", ProcessWeek5, false}, Case{"undo", UndoWeek5, true},
-                        Case{"save", RenameAndSave, false}}) {
+  const auto backupThenRename = [] { return MakeBackup(4) && RenameAndSave(); };
+  for (const Case& c : {Case{"process", ProcessWeek5, nullptr}, Case{"undo", UndoWeek5, ProcessWeek5},
+                        Case{"save", RenameAndSave, nullptr}, Case{"roster", ImportRosterRows, nullptr},
+                        Case{"restore", RestoreWeek4, +backupThenRename},
+                        Case{"new season", StartNewSeason, nullptr}}) {
     SCOPED_TRACE(c.name);
-    if (c.processFirst) {
-      ASSERT_EQ(Child(ProcessWeek5, {}).status, 0);
+    if (c.before) {
+      ASSERT_EQ(Child(c.before, {}).status, 0);
     }
     CheckEveryPoint(c.op);
   }

@@ -2,14 +2,18 @@
 // on a given screen. Run it under a virtual display on a copy of a league (the results window
 // stores what it shows):
 //   xvfb-run -a -s '-screen 0 1024x600x24' tallmark-shots OUTDIR LEAGUE.CFG [--games N]
+// (tallmark-shots --shrink IN.png OUT.png makes an image as small as the guide's pictures.)
 // It saves OUTDIR/main-max.png (the maximised main window), results.png and results-typed.png
 // (the results window as it opens, and after 206 typed and two cells right), report.png and
 // report-2.png (the first two screen pages of the standing sheet), teams-swap.png (the teams
 // window in swap mode) and schedule.png (the schedule window scrolled down). Each picture is the
 // whole screen. --games N shows the league with N games a week (nothing is saved with it).
+// With --guide it takes instead the user guide's pictures, one a window (see guide_shots.cpp);
+// scripts/guide-shots runs it.
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -32,15 +36,12 @@
 #include "setup/gui/TeamForm.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/QtUserIO.h"
+#include "shots.h"
 
 using namespace tallmark;
 
 namespace {
 
-struct Step {
-  int delay;
-  std::function<void()> run;
-};
 std::deque<Step> steps;
 QString outDir;
 
@@ -62,12 +63,6 @@ void RunNext() {
   });
 }
 
-void Shot(const QString& name) {
-  QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-  QString file = outDir + "/" + name + ".png";
-  std::printf("%s %s\n", screen.save(file) ? "saved" : "could not save", qPrintable(file));
-}
-
 template <class Form>
 Form* Modal() {
   return qobject_cast<Form*>(QApplication::activeModalWidget());
@@ -77,17 +72,44 @@ void Key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
 }  // namespace
 
+void Shot(const QString& name) {
+  QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+  QString file = outDir + "/" + name + ".png";
+  std::printf("%s %s\n", screen.save(file) ? "saved" : "could not save", qPrintable(file));
+}
+
+// At most 760 pixels wide (to fit the help window) and in at most 256 colours.
+bool SaveSmall(QImage image, const QString& file) {
+  if (image.width() > 760) image = image.scaledToWidth(760, Qt::SmoothTransformation);
+  image = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+  const bool saved = image.save(file, "PNG", 0);
+  std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(file));
+  return saved;
+}
+
+void WindowShot(QWidget* window, const QString& name) {
+  if (!window) {
+    std::printf("no window for %s\n", qPrintable(name));
+    return;
+  }
+  SaveSmall(window->grab().toImage(), outDir + "/" + name + ".png");
+}
+
 int main(int argc, char** argv) {
+  // --shrink IN.png OUT.png: an image made small as the guide's pictures are.
+  if (argc == 4 && QString(argv[1]) == "--shrink")
+    return SaveSmall(QImage(argv[2]), argv[3]) ? 0 : 1;
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallmark");
   QStringList args = QApplication::arguments();
   int games = 0;
+  const bool guide = args.removeAll("--guide") > 0;
   if (int at = args.indexOf("--games"); at > 0 && at + 1 < args.size()) {
     games = args[at + 1].toInt();
     args.remove(at, 2);
   }
   if (args.size() != 3) {
-    std::fprintf(stderr, "usage: tallmark-shots OUTDIR LEAGUE.CFG [--games N]\n");
+    std::fprintf(stderr, "usage: tallmark-shots OUTDIR LEAGUE.CFG [--games N] [--guide]\n");
     return 2;
   }
   outDir = args[1];
@@ -148,6 +170,7 @@ int main(int argc, char** argv) {
          if (ScheduleForm* form = Modal<ScheduleForm>()) form->reject();
        }},
   };
+  if (guide) steps = GuideSteps(main);
   RunNext();
   const int result = app.exec();
   std::fflush(nullptr);

@@ -10,6 +10,7 @@
 #include "common/Text.h"
 #include "reports/FixedPageDevice.h"
 #include "reports/PdfPageDevice.h"
+#include "reports/ReportHtml.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportTypes.h"
 
@@ -24,15 +25,6 @@ using reports::SelectionList;
 bool EndsWithNoCase(const std::string& text, const std::string& end) {
   return text.size() >= end.size() &&
          UpperAscii(text.substr(text.size() - end.size())) == UpperAscii(end);
-}
-
-std::string TextReport(int type, const ReportChoices& choices) {
-  reports::FixedPageDevice device;
-  reports::ReportEngine engine(device, reports::Destination::File, lg.PrintMargins != 0);
-  reports::RunPasses(engine, device, 1, [&](reports::ReportEngine& e) {
-    reports::BuildReport(e, type, choices);
-  });
-  return engine.fileText();
 }
 
 bool PdfReport(const std::string& path, int type, const ReportChoices& choices) {
@@ -126,6 +118,7 @@ int RunReport(const std::vector<std::string>& args) {
   Args a(args);
   const std::string out = a.option("-o");
   const std::string pdf = a.option("--pdf");
+  const std::string html = a.option("--html");
   Typed typed;
   for (std::size_t i = 0; i < std::size(kListOptions); ++i)
     typed.lists[i] = a.option(kListOptions[i].name);
@@ -143,6 +136,8 @@ int RunReport(const std::vector<std::string>& args) {
     return UsageError("report", problem);
   if (!out.empty() && !EndsWithNoCase(out, ".txt"))
     return UsageError("report", "The file name must use the extension .TXT");
+  if (!html.empty() && !EndsWithNoCase(html, ".html") && !EndsWithNoCase(html, ".htm"))
+    return UsageError("report", "the web page's name must use the extension .html");
   if (!OpenLeagueFile(rest[0])) return kExitFailure;
   ReportChoices choices;
   if (std::string problem; !Choose(*type, typed, choices, problem))
@@ -150,8 +145,12 @@ int RunReport(const std::vector<std::string>& args) {
 
   if (!pdf.empty() && !PdfReport(pdf, type->number, choices))
     return Failure("cannot write " + pdf);
-  if (!out.empty() || pdf.empty()) {
-    const std::string text = TextReport(type->number, choices);
+  if (!html.empty()) {
+    if (int err = reports::WriteReportWebPage(html, type->number, choices); err != 0)
+      return Failure("cannot write " + html + ": " + ErrorDescription(err));
+  }
+  if (!out.empty() || (pdf.empty() && html.empty())) {
+    const std::string text = reports::ReportFileText(type->number, choices);
     if (out.empty()) {
       std::fwrite(text.data(), 1, text.size(), stdout);
     } else if (int err = WriteFileAtomic(out, text); err != 0) {
@@ -163,9 +162,9 @@ int RunReport(const std::vector<std::string>& args) {
 
 const CommandRegistration kReport(
     {"report",
-     "LEAGUE.CFG TYPE [selections] [-o FILE.txt] [--pdf FILE.pdf]",
-     "a report of the report window as a text file (standard output when no file is named) or "
-     "a PDF",
+     "LEAGUE.CFG TYPE [selections] [-o FILE.txt] [--pdf FILE.pdf] [--html FILE.html]",
+     "a report of the report window as a text file (standard output when no file is named), "
+     "a PDF or a web page",
      RunReport,
      "TYPE and the selections it takes (a LIST is numbers and ranges such as 1,3-5, or all, the\n"
      "default; players also by name; categories by their place in the awards list):\n"
@@ -186,7 +185,9 @@ const CommandRegistration kReport(
      "  schedule        the season's schedule\n"
      "  treasurer       treasurer's report                   --teams LIST, [--subs]\n"
      "A selection naming a week, team, player, session or category that does not exist, or an\n"
-     "option the report does not take, is refused with status 2. --extra-stats is ignored when the league tracks no extra statistics.\n"});
+     "option the report does not take, is refused with status 2. --extra-stats is ignored when the league tracks no extra statistics.\n"
+     "--html writes the report's text as a UTF-8 web page that needs no other file: each report\n"
+     "page in a fixed-width block, one per printed sheet.\n"});
 
 }  // namespace
 

@@ -55,10 +55,9 @@ bool NamesPlayer(const std::string& line, const std::vector<std::string>& names)
   return false;
 }
 
-std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
-                                      const std::vector<int>& players) {
+// Every line of the log with the week it was earned in (0 when it names none).
+std::vector<LogEntry> LogLines() {
   std::vector<LogEntry> out;
-  const std::vector<std::string> names = NamePrefixes(players);
   std::string text;
   if (ReadWholeFile(LeagueBasePath() + ".SPC", text) != 0) return out;
   std::size_t start = 0;
@@ -68,15 +67,30 @@ std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
     std::string line = text.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     start = end + 1;
-    const int week = WeekOfLine(line);
-    if (week > 0 && std::find(weeks.begin(), weeks.end(), week) != weeks.end() &&
-        NamesPlayer(line, names))
-      out.push_back({week, line});
+    out.push_back({WeekOfLine(line), line});
   }
   return out;
 }
 
+std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
+                                      const std::vector<int>& players) {
+  std::vector<LogEntry> out;
+  const std::vector<std::string> names = NamePrefixes(players);
+  for (LogEntry& e : LogLines())
+    if (e.week > 0 && std::find(weeks.begin(), weeks.end(), e.week) != weeks.end() &&
+        NamesPlayer(e.text, names))
+      out.push_back(std::move(e));
+  return out;
+}
+
 }  // namespace
+
+std::vector<std::string> AwardsOfWeek(int week) {
+  std::vector<std::string> out;
+  for (LogEntry& e : LogLines())
+    if (week > 0 && e.week == week) out.push_back(std::move(e.text));
+  return out;
+}
 
 void BuildSpecialAwards(ReportEngine& engine, const std::vector<int>& weeks,
                         const std::vector<int>& players) {

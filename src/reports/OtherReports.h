@@ -4,6 +4,7 @@
 // statistics again when a builder returns, and the base font is in use.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "reports/ReportEngine.h"
@@ -21,6 +22,9 @@ void BuildLeagueOptions(ReportEngine& engine);
 // Report type 8: the awards log's lines of the given weeks and player records.
 void BuildSpecialAwards(ReportEngine& engine, const std::vector<int>& weeks,
                         const std::vector<int>& players);
+
+// The awards log's lines earned in the week, as the log holds them.
+std::vector<std::string> AwardsOfWeek(int week);
 
 // Report type 9: the players of each team number; team 0 stands for the substitutes.
 void BuildTeamRosters(ReportEngine& engine, const std::vector<int>& teams);

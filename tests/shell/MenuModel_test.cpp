@@ -36,7 +36,8 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
                                            "&Option", "&Help"}));
   EXPECT_EQ(Captions(m, MenuId::File),
             (std::vector<std::string>{"&New", "&Open", "&Save", "Save &As", "", "&Backup",
-                                      "&Restore Backup", "", "&Export...", "", "E&xit"}));
+                                      "&Restore Backup", "", "&Export...",
+                                      "Publish to &Web Folder...", "", "E&xit"}));
   EXPECT_EQ(Captions(m, MenuId::FileExport),
             (std::vector<std::string>{"&Raw Scores", "&Averages..."}));
   EXPECT_EQ(Captions(m, MenuId::FileExportAverages),
@@ -96,7 +97,8 @@ TEST(MenuModel, NoLeagueLeavesLeagueEntriesDisabled) {
   MenuModel m;
   UpdateMenus(m, false);
   StartUpMenus(m);
-  for (int i : {menu::kSave, menu::kSaveAs, menu::kExport}) EXPECT_FALSE(On(m, MenuId::File, i));
+  for (int i : {menu::kSave, menu::kSaveAs, menu::kExport, menu::kPublish})
+    EXPECT_FALSE(On(m, MenuId::File, i));
   for (int i : {menu::kNew, menu::kOpen, menu::kBackup, menu::kRestore, menu::kExit})
     EXPECT_TRUE(On(m, MenuId::File, i));
   for (int i : {menu::kBulletin, menu::kWeeklyScores, menu::kStatistics, menu::kRawScores})
@@ -124,6 +126,7 @@ TEST(MenuModel, LeagueBeforeItsFirstWeek) {
   StartUpMenus(m);
   for (int i : {menu::kSave, menu::kSaveAs}) EXPECT_TRUE(On(m, MenuId::File, i));
   EXPECT_FALSE(On(m, MenuId::File, menu::kExport));  // start-up: no weeks to export yet
+  EXPECT_FALSE(On(m, MenuId::File, menu::kPublish));
   for (int i : {menu::kBulletin, menu::kWeeklyScores, menu::kStatistics})
     EXPECT_TRUE(On(m, MenuId::Edit, i)) << i;
   EXPECT_FALSE(On(m, MenuId::Edit, menu::kRawScores));
@@ -153,6 +156,7 @@ TEST(MenuModel, LeagueAfterWeeksAreProcessed) {
   UpdateMenus(m, true);
   StartUpMenus(m);
   EXPECT_TRUE(On(m, MenuId::File, menu::kExport));
+  EXPECT_TRUE(On(m, MenuId::File, menu::kPublish));
   EXPECT_TRUE(On(m, MenuId::Edit, menu::kRawScores));
   EXPECT_TRUE(On(m, MenuId::Edit, menu::kUndoWeek));
   EXPECT_TRUE(On(m, MenuId::Edit, menu::kReprocess));

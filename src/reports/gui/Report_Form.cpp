@@ -18,11 +18,13 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "league/LeagueData.h"
 #include "league/StatsFile.h"
 #include "common/Text.h"
 #include "reports/FixedPageDevice.h"
+#include "reports/ReportHtml.h"
 #include "reports/ReportTypes.h"
 #include "reports/gui/QtPageDevices.h"
 #include "league/gui/ReportPrinter.h"
@@ -94,8 +96,13 @@ Report_Form::Report_Form(QWidget* parent) : QDialog(parent) {
   for (QPushButton* button : Command1) button->installEventFilter(this);
   connect(Command1[0], &QPushButton::clicked, this, [this] { RunReport(); });
   connect(Command1[1], &QPushButton::clicked, this, [this] { QDialog::reject(); });
+  SaveWebPage = new QPushButton("SAVE AS &WEB PAGE", this);
+  SaveWebPage->setProperty("tip", "Click here to save the report as a web page");
+  SaveWebPage->installEventFilter(this);
+  connect(SaveWebPage, &QPushButton::clicked, this, [this] { SaveAsWebPage(); });
   buttons->addWidget(Command1[0]);
   buttons->addWidget(Command1[1]);
+  buttons->addWidget(SaveWebPage);
   layout->addLayout(buttons);
   page_ = new ScreenPage(this);
   layout->addWidget(page_, 1);
@@ -143,7 +150,7 @@ bool Report_Form::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Enter) {
     for (std::size_t i = 0; i < panelLists_.size() && i < 2; ++i)
       if (watched == List1[i]) showTip(Q(ListTip(panelLists_[i])));
-    for (QPushButton* button : Command1)
+    for (QPushButton* button : {Command1[0], Command1[1], SaveWebPage})
       if (watched == button) showTip(button->property("tip").toString());
   } else if (event->type() == QEvent::Leave) {
     TipBox->setVisible(false);
@@ -220,20 +227,22 @@ void Report_Form::activate() {
   if (!panel) RunReport();
 }
 
+// A save dialog in the league's folder, offering the league's name with the suffix; empty when
+// cancelled.
+QString Report_Form::AskSaveName(const QString& caption, const QString& filter,
+                                 const QString& suffix) {
+  QFileDialog dialog(this, caption, QString::fromStdString(lg.DataPath), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  if (LeagueOpen()) dialog.selectFile(QString::fromStdString(LeagueBasePath()) + "." + suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
 bool Report_Form::ChoosePrintFile(std::string& path) {
-  QString name;
-  if (chooseFileName) {
-    name = chooseFileName();
-  } else {
-    QFileDialog dialog(this, "File to Print To", QString::fromStdString(lg.DataPath),
-                       "Text Files (*.txt)");
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("TXT");
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (LeagueOpen()) dialog.selectFile(QString::fromStdString(LeagueBasePath() + ".txt"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-      name = dialog.selectedFiles().first();
-  }
+  const QString name = chooseFileName ? chooseFileName()
+                                      : AskSaveName("File to Print To", "Text Files (*.txt)", "txt");
   if (name.isEmpty()) return false;
   if (QFileInfo(name).suffix().compare("txt", Qt::CaseInsensitive) != 0) {
     MsgBox("The file name must use the extension .TXT");
@@ -243,11 +252,42 @@ bool Report_Form::ChoosePrintFile(std::string& path) {
   return true;
 }
 
+bool Report_Form::SaveAsWebPage() {
+  const QString name = chooseWebPageName
+                           ? chooseWebPageName()
+                           : AskSaveName("Save as Web Page", "Web Pages (*.html *.htm)", "html");
+  if (name.isEmpty()) return false;
+  const QString suffix = QFileInfo(name).suffix().toLower();
+  if (suffix != "html" && suffix != "htm") {
+    MsgBox("The file name must use the extension .HTML");
+    return false;
+  }
+  // While the pager waits, the report shown is half run: the page is made by a run of its own,
+  // and the league data the shown run reads is put back as it was afterwards.
+  const bool paging = engine_ != nullptr;
+  const ReportChoices chosen = paging ? runChoices_ : choices();
+  std::unique_ptr<LeagueData> kept;
+  if (paging) kept = std::make_unique<LeagueData>(lg);
+  int err = 0;
+  {
+    BusyPointer busy;
+    err = WriteReportWebPage(name.toStdString(), lg.ReportNumber, chosen);
+  }
+  if (kept) lg = std::move(*kept);
+  if (err != 0) {
+    ReportError(err);
+    return false;
+  }
+  MsgBox("The web page is saved.", {}, MsgIcon::Information);
+  return true;
+}
+
 void Report_Form::RunReport() {
   if (running_) return;
   running_ = true;
   const int type = lg.ReportNumber;
   const ReportChoices chosen = choices();
+  runChoices_ = chosen;
   Destination destination = Destination::Screen;
   if (lg.PrintToPrinter != 0) destination = lg.PrintToFile != 0 ? Destination::File : Destination::Printer;
 

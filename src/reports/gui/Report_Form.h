@@ -39,6 +39,8 @@ class Report_Form : public QDialog, public ScreenPager {
   // The file chooser of the file destination; returns the chosen name, empty when cancelled.
   // Tests replace it.
   std::function<QString()> chooseFileName;
+  // The file chooser of "SAVE AS &WEB PAGE"; tests replace it.
+  std::function<QString()> chooseWebPageName;
   // The option menus ask through this; tests replace it. Returns the chosen entry's index.
   std::function<int(QMenu*)> askMenu;
 
@@ -47,6 +49,7 @@ class Report_Form : public QDialog, public ScreenPager {
   std::array<QLabel*, 2> ListLabel{};
   QLabel* TipBox = nullptr;
   std::array<QPushButton*, 2> Command1{};
+  QPushButton* SaveWebPage = nullptr;  // "SAVE AS &WEB PAGE"
   QAction* MenuClose = nullptr;
   QAction* MenuPage = nullptr;
   QAction* MenuPrint = nullptr;
@@ -66,8 +69,12 @@ class Report_Form : public QDialog, public ScreenPager {
   void activate();
   // "PRINT &REPORT": runs the report and closes the window.
   void RunReport();
+  QString AskSaveName(const QString& caption, const QString& filter, const QString& suffix);
   // The file destination's chooser; false when cancelled or refused.
   bool ChoosePrintFile(std::string& path);
+  // "SAVE AS &WEB PAGE": the report with the panel's selections (or, while the pager waits, the
+  // report shown) written as a web page. False when cancelled, refused or not written.
+  bool SaveAsWebPage();
 
   PagerCommand waitAtPageEnd() override;
   void printVisiblePage() override;
@@ -97,6 +104,7 @@ class Report_Form : public QDialog, public ScreenPager {
   std::array<std::vector<ListEntry>, 2> entries_;
   ReportEngine* engine_ = nullptr;  // the run in progress
   QString caption_;
+  ReportChoices runChoices_;  // of the run in progress
   bool firstActivationDone_ = false;
   bool running_ = false;
 };

@@ -14,8 +14,13 @@ QString DialogChooser(QWidget* parent, const FileRequest& r) {
   dialog.setObjectName("CMDialog1");
   dialog.setAcceptMode(r.kind == FileRequest::Save ? QFileDialog::AcceptSave
                                                    : QFileDialog::AcceptOpen);
-  dialog.setFileMode(r.kind == FileRequest::Save ? QFileDialog::AnyFile
-                                                 : QFileDialog::ExistingFile);
+  dialog.setFileMode(r.kind == FileRequest::Save     ? QFileDialog::AnyFile
+                     : r.kind == FileRequest::Folder ? QFileDialog::Directory
+                                                     : QFileDialog::ExistingFile);
+  if (r.kind == FileRequest::Folder) {
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+  }
   if (!r.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
   if (!r.presetFile.isEmpty()) dialog.selectFile(r.presetFile);
@@ -86,6 +91,14 @@ FileRequest RestoreBackupRequest() {
   r.title = QStringLiteral("Select Backup to Restore");
   r.folder = FromPath(lg.DataPath);
   r.filter = QStringLiteral("Backup Files (*.Z?\? *.z?\?)");
+  return r;
+}
+
+FileRequest PublishFolderRequest() {
+  FileRequest r;
+  r.kind = FileRequest::Folder;
+  r.title = QStringLiteral("Publish to Web Folder");
+  r.folder = FromPath(lg.DataPath);
   return r;
 }
 

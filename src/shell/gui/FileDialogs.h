@@ -10,7 +10,7 @@ class QWidget;
 namespace tallmark {
 
 struct FileRequest {
-  enum Kind { Open, Save };
+  enum Kind { Open, Save, Folder };
   Kind kind = Open;
   QString title;
   QString folder;         // initial folder
@@ -33,5 +33,7 @@ FileRequest NewLeagueRequest();
 FileRequest OpenLeagueRequest();
 FileRequest SaveLeagueAsRequest();
 FileRequest RestoreBackupRequest();
+// The folder the league's web pages are published into.
+FileRequest PublishFolderRequest();
 
 }  // namespace tallmark

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QDialog>
+#include <vector>
+
+#include "shell/HelpSearch.h"
 
 class QLineEdit;
 class QTextBrowser;
@@ -18,6 +21,8 @@ class HelpForm : public QDialog {
   explicit HelpForm(int context, QWidget* parent = nullptr);
   QTextBrowser* browser() const { return browser_; }
   QLineEdit* searchBox() const { return search_; }
+  // Lists the sections of the guide that hold the words of the search box.
+  void search();
 
  private:
   void findNext();
@@ -27,5 +32,7 @@ class HelpForm : public QDialog {
 
 // Where the guide is: the program's own copy.
 QString HelpSource();
+// Every page of the guide.
+std::vector<HelpPage> HelpPages();
 
 }  // namespace tallmark

@@ -63,6 +63,7 @@ class MainForm : public QMainWindow {
 
   void FileMenu(int index);
   void FileExport(MenuId menu, int index);
+  void PublishWebFolder();
   void EditMenu(int index);
   void SetupMenu(int index);
   void ReportsMenu(MenuId menu, int index);

@@ -7,7 +7,9 @@
 #include "league/WeekFiles.h"
 #include "processing/WeeklyProcessing.h"
 #include "setup/gui/ParametersForm.h"
+#include "shell/Publish.h"
 #include "shell/StartUp.h"
+#include "common/Text.h"
 #include "common/UserIO.h"
 #include "shell/gui/FileDialogs.h"
 #include "league/gui/FormHelpers.h"
@@ -67,6 +69,7 @@ void MainForm::FileMenu(int index) {
     case kRestore:
       GuardLeagueLoad([&] { RestoreBackup(Chooser(this, RestoreBackupRequest, false)); });
       break;
+    case kPublish: PublishWebFolder(); break;
     case kExit: close(); break;
     default: break;
   }
@@ -75,6 +78,21 @@ void MainForm::FileMenu(int index) {
 void MainForm::FileExport(MenuId menu, int index) {
   if (menu == MenuId::FileExport && index == 0) ExportRawScores();
   if (menu == MenuId::FileExportAverages) ExportAverages(index);
+}
+
+void MainForm::PublishWebFolder() {
+  const QString folder = ChooseFile(this, PublishFolderRequest());
+  if (folder.isEmpty()) return;
+  ShowBusy();
+  const int err = PublishToFolder(ToPath(folder));
+  ShowNormal();
+  if (err != 0) {
+    ReportError(err);
+    return;
+  }
+  MsgBox("The league's web pages are in " + Utf8ToCp1252(folder.toStdString()) +
+             ". Open index.html in a browser to see them.",
+         {}, MsgIcon::Information);
 }
 
 void MainForm::NewSeason() {

@@ -16,6 +16,7 @@
 #include "reports/FixedPageDevice.h"
 #include "reports/ReportEngine.h"
 #include "reports/OtherReports.h"
+#include "reports/ReportHtml.h"
 #include "reports/ReportTypes.h"
 #include "reports/StandingSheet.h"
 #include "reports/OptionsLeague.h"
@@ -174,6 +175,41 @@ class ReportFormTest : public QObject {
     ReportEngine engine(device, Destination::File, true);
     RunPasses(engine, device, 1, [&](ReportEngine& e) { BuildReport(e, 11, week4); });
     QVERIFY(written == engine.fileText());
+  }
+
+  // "SAVE AS &WEB PAGE" while the pager waits: the whole report as a page, and the run shown
+  // goes on where it was. A name of another kind is refused.
+  void webPageWhileThePagerWaits() {
+    test::ScriptedUserIO io;
+    lg.ReportNumber = 1;
+    const std::string path = dir->file("sheet.html");
+    Report_Form form;
+    form.resize(700, 420);
+    QStringList names = {QString::fromStdString(dir->file("sheet.txt")), QString::fromStdString(path)};
+    form.chooseWebPageName = [&] { return names.takeFirst(); };
+    form.askMenu = [](QMenu*) { return 1; };
+    auto* timer = new QTimer(&form);
+    connect(timer, &QTimer::timeout, &form, [&] {
+      if (!form.MenuPage->isEnabled()) return;
+      pages << form.page()->lines().join("\n");
+      if (!names.isEmpty()) {
+        QTest::mouseClick(form.SaveWebPage, Qt::LeftButton);
+        QTest::mouseClick(form.SaveWebPage, Qt::LeftButton);
+      }
+      QTest::keyClick(&form, pages.size() < 3 ? Qt::Key_Tab : Qt::Key_Escape);
+    });
+    timer->start(20);
+    form.show();
+    QTRY_VERIFY_WITH_TIMEOUT(!form.isVisible(), 10000);
+    QCOMPARE(pages.size(), 3);
+    QVERIFY(pages[1].startsWith("P. 2"));
+    QVERIFY(pages[2].startsWith("P. 3"));
+    QCOMPARE(QString::fromStdString(io.shown.at(0).text),
+             QString("The file name must use the extension .HTML"));
+    std::string written;
+    QCOMPARE(ReadWholeFile(path, written), 0);
+    QVERIFY(written == ReportWebPage(1, {}));
+    QVERIFY(!QFile::exists(QString::fromStdString(dir->file("sheet.txt"))));
   }
 
   void abortButtonUnloadsTheWindow() {

@@ -10,6 +10,7 @@
 #include "league/LeagueData.h"
 #include "league/ProgramFolder.h"
 #include "common/Text.h"
+#include "shell/Publish.h"
 #include "shell/gui/FileDialogs.h"
 #include "shell/gui/MainForm.h"
 #include "support/ScriptedUserIO.h"
@@ -101,6 +102,22 @@ class MainFormFilesTest : public QObject {
     form->Choose(MenuId::File, menu::kSave);
     QCOMPARE(ReadWholeFile(FindFileNoCase(dir.file("COPY.CFG")), text), 0);
     QVERIFY(text.find("SAVED AGAIN") != std::string::npos);
+  }
+
+  // File "Publish to &Web Folder...": the folder asked for gets the index and its two reports.
+  void publishToAWebFolder() {
+    test::ScriptedUserIO io;
+    answers << QString::fromStdString(dir.file("ACE.CFG"));
+    form->Choose(MenuId::File, menu::kOpen);
+    const std::string site = dir.path() + "web site";
+    answers << QString::fromStdString(site);
+    form->Choose(MenuId::File, menu::kPublish);
+    QCOMPARE(requests.back().kind, FileRequest::Folder);
+    std::string index;
+    QCOMPARE(ReadWholeFile(site + "/index.html", index), 0);
+    QVERIFY(index == PublishIndexHtml());
+    QVERIFY(FileExists(site + "/standing-sheet.html") && FileExists(site + "/averages.html"));
+    QVERIFY(io.shown.back().text.find("web site") != std::string::npos);
   }
 
   void cancelledNewLeavesTheLeagueOpen() {

@@ -237,9 +237,13 @@ class MainFormTest : public QObject {
       auto* help = qobject_cast<HelpForm*>(w);
       QVERIFY(help);
       searchFocused = help->focusWidget() == help->searchBox();
+      help->searchBox()->setText("restore backup");
+      help->search();
+      text = help->browser()->toHtml();
     });
     form->Choose(MenuId::Help, menu::kSearch);
     QVERIFY(searchFocused);
+    QVERIFY(text.contains("qrc:/help/files.html#restore"));
   }
 
   void menuEntriesOpenTheirWindows() {

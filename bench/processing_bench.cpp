@@ -14,6 +14,9 @@
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "processing/WeeklyProcessing.h"
+#include "reports/FixedPageDevice.h"
+#include "reports/ReportEngine.h"
+#include "reports/ReportTypes.h"
 
 namespace tallmark {
 namespace {
@@ -157,6 +160,48 @@ void BM_LoadLeague(benchmark::State& state) {
     if (!LoadLeague()) state.SkipWithError("load failed");
 }
 BENCHMARK(BM_LoadLeague)->Unit(benchmark::kMillisecond);
+
+// Every report type over the whole processed season, every team, week, player, session and
+// category chosen, written as the text file destination writes it. The argument is the type.
+void BM_Report(benchmark::State& state) {
+  static Fixture* season = nullptr;  // one season processed for all the types
+  if (!season) {
+    SetFaultPlan(FaultPlan{0, 0, false});
+    season = new Fixture(kMaxWeeks);
+    for (int w = 1; w <= kMaxWeeks; ++w) {
+      if (!ProcessWeek(w)) state.SkipWithError("week refused");
+      lg.CurrentWeek = static_cast<Integer>(w);
+    }
+  }
+  const reports::ReportType* type = reports::FindReportType(static_cast<int>(state.range(0)));
+  if (!type || !type->build) {
+    state.SkipWithError("report type not built");
+    return;
+  }
+  reports::ReportChoices choices;
+  std::string problem;
+  for (reports::SelectionList list : type->lists) {
+    std::vector<int>* values = list == reports::SelectionList::Teams      ? &choices.teams
+                               : list == reports::SelectionList::Weeks    ? &choices.weeks
+                               : list == reports::SelectionList::Players  ? &choices.players
+                               : list == reports::SelectionList::Sessions ? &choices.sessions
+                                                                          : &choices.categories;
+    if (!reports::ParseSelection(list, type->number, "all", *values, problem))
+      state.SkipWithError(problem.c_str());
+  }
+  choices.reportOnTeams = type->number != 11 && type->number != 12;
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    reports::FixedPageDevice device;
+    reports::ReportEngine engine(device, reports::Destination::File, false);
+    reports::RunPasses(engine, device, 1, [&](reports::ReportEngine& e) {
+      reports::BuildReport(e, type->number, choices);
+    });
+    bytes = engine.fileText().size();
+  }
+  state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_Report)->DenseRange(1, 14)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tallmark

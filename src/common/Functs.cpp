@@ -56,6 +56,11 @@ bool AllDigits(const std::string& text) {
 
 std::string NumberText(double value) {
   if (value == 0 || std::isnan(value)) return "0";
+  if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+    char buf[24];  // a whole number is written with all its digits, whatever its type
+    auto res = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(value));
+    return std::string(buf, res.ptr);
+  }
   const auto asSingle = static_cast<float>(value);
   // A value that came from a single is written with a single's digits (12.3, not 12.3000002).
   if (static_cast<double>(asSingle) == value) return ShortestText(asSingle);

@@ -29,7 +29,10 @@ bool StartAwardsLog() {
 bool AppendAwardsLog(const std::string& text, int week) {
   if (lg.AwardPopups != False) MsgBox(text, "CONGRATULATIONS");
   ErrorTrap trap;
-  trap.set(AppendToFile(AwardsLogPath(), text + " in week" + Str(week) + "." + NewLine));
+  std::string line;
+  line.reserve(text.size() + 20);
+  line.append(text).append(" in week").append(Str(week)).append(".").append(NewLine);
+  trap.set(AppendToFile(AwardsLogPath(), line));
   return trap.report();
 }
 

@@ -35,6 +35,12 @@ int ReadDisk(const std::string& path, std::int64_t offset, std::string& out, std
 
 void MarkDirty(HeldFile& f, std::int64_t begin, std::int64_t end) {
   auto it = f.dirty.upper_bound(begin);
+  if (it != f.dirty.begin() && std::prev(it)->second >= begin &&
+      (it == f.dirty.end() || it->first > end)) {
+    auto& last = std::prev(it)->second;  // within or just after a written range: it grows
+    last = std::max(last, end);
+    return;
+  }
   if (it != f.dirty.begin() && std::prev(it)->second >= begin) {
     --it;
     begin = it->first;
@@ -46,14 +52,39 @@ void MarkDirty(HeldFile& f, std::int64_t begin, std::int64_t end) {
   f.dirty[begin] = end;
 }
 
+// Where the new range meets only the known range before it (appends to a log, records read or
+// written one after another), that range grows in place instead of being copied whole.
+bool ExtendKnown(HeldFile& f, std::map<std::int64_t, std::string>::iterator next,
+                 std::int64_t offset, const std::string& bytes, bool overwrite) {
+  const std::int64_t end = offset + static_cast<std::int64_t>(bytes.size());
+  if (next == f.known.begin() || (next != f.known.end() && next->first <= end)) return false;
+  auto prev = std::prev(next);
+  std::string& s = prev->second;
+  const std::int64_t prevEnd = prev->first + static_cast<std::int64_t>(s.size());
+  if (prevEnd < offset) return false;
+  const auto at = static_cast<std::size_t>(offset - prev->first);
+  if (overwrite) {
+    if (s.size() < at + bytes.size()) s.resize(at + bytes.size());
+    s.replace(at, bytes.size(), bytes);
+  } else if (end > prevEnd) {
+    s.append(bytes, static_cast<std::size_t>(prevEnd - offset), std::string::npos);
+  }
+  return true;
+}
+
 // Adds a known range; where it meets ranges already known, the newer bytes win when
 // overwrite is set (a write) and the older ones otherwise (a read from disk).
 void AddKnown(HeldFile& f, std::int64_t offset, std::string bytes, bool overwrite) {
   std::int64_t begin = offset, end = offset + static_cast<std::int64_t>(bytes.size());
   auto it = f.known.upper_bound(begin);
+  if (ExtendKnown(f, it, offset, bytes, overwrite)) return;
   if (it != f.known.begin() &&
       std::prev(it)->first + static_cast<std::int64_t>(std::prev(it)->second.size()) >= begin)
     --it;
+  if (it == f.known.end() || it->first > end) {
+    f.known.emplace_hint(it, offset, std::move(bytes));  // meets nothing known
+    return;
+  }
   std::vector<std::pair<std::int64_t, std::string>> met;
   while (it != f.known.end() && it->first <= end) {
     met.emplace_back(it->first, std::move(it->second));

@@ -148,6 +148,16 @@ std::string SingleText(float value) {
   return std::string(buf, res.ptr);
 }
 
+double ShownValue(float value) {
+  if (value == 0 || !std::isfinite(value)) return 0;
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  if (res.ec != std::errc()) res = std::to_chars(buf, buf + sizeof buf, value);
+  double shown = 0;
+  std::from_chars(buf, res.ptr, shown);
+  return shown;
+}
+
 void SeqWriter::separate() {
   if (lineStarted_) data_ += ',';
   lineStarted_ = true;

@@ -73,4 +73,8 @@ std::string SingleText(float value);
 // Returns false when the text is not such a number.
 bool ParseNumber(std::string_view text, double& value);
 
+// The value SingleText(value) reads back as (ParseNumber of it), without the text; 0 for an
+// infinity or not-a-number.
+double ShownValue(float value);
+
 }  // namespace tallmark

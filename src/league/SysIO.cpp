@@ -53,6 +53,11 @@ int Fsync(int fd) {
   return plan.syncs ? ::fdatasync(fd) : 0;
 }
 
+void StartWriteback(const std::vector<int>& fds) {
+  if (!plan.syncs || fds.size() < 2) return;
+  for (int fd : fds) ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 int Rename(const char* from, const char* to) {
   Point();
   return ::rename(from, to);

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <vector>
 
 namespace tallmark {
 
@@ -28,6 +29,9 @@ namespace sysio {
 ssize_t Write(int fd, const void* data, std::size_t size);
 ssize_t PWrite(int fd, const void* data, std::size_t size, off_t offset);
 int Fsync(int fd);
+// Starts writing the files' changed pages to disk without waiting (an fsync still follows), so
+// that several files are flushed together.
+void StartWriteback(const std::vector<int>& fds);
 int Rename(const char* from, const char* to);
 int Unlink(const char* path);
 // fsync of a folder, so that the renames and removals in it last.

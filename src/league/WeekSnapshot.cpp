@@ -163,6 +163,8 @@ std::vector<Part> Capture(int week) {
       if (first >= 1) add(kind, ".scr", (first - 1) * kScoreRecordBytes);
     }
   }
+  // Inside a commit the two weeks' records are read in one access each, not team by team.
+  for (int w = week; w <= std::min(week + 1, kMaxWeeks); ++w) PrefetchWeek(std::max(w, 1));
   for (Part& p : parts) {
     if (p.kind != 'R' && p.kind != 'N') continue;
     const std::size_t size = p.ext == ".SEA" ? kLaneSlotsPerWeekBlock * kSeasonRecordBytes

@@ -27,11 +27,7 @@ std::string Verb() { return Lower(lg.SportTerm[2]); }
 std::string SeriesTerm() { return Lower(lg.SportTerm[8]); }
 
 // A single as it is shown: its shortest decimal form.
-double AsShown(Single value) {
-  double v = 0;
-  ParseNumber(SingleText(value), v);
-  return v;
-}
+double AsShown(Single value) { return ShownValue(value); }
 
 void CountOver(int player, int teamRecord, int category) {
   lg.PlayerStat[player][category] += 1;
@@ -59,11 +55,23 @@ bool InCustomAward(int k, int kind, Single average, long score) {
 
 int CustomAwardCount() { return std::clamp<int>(lg.NumCustomAwards, 0, kMaxCustomAwards); }
 
+// Most games earn nothing: the player's name is put together only for a game that does.
+bool EarnsGameAward(Integer score, Single average) {
+  if (score >= lg.CustomAward[0][0] || score >= lg.SportAward[2]) return true;
+  if (score - std::floor(static_cast<double>(average)) >=
+      std::min(lg.SportAward[0], lg.SportAward[1]))
+    return true;
+  for (int k = 1; k <= CustomAwardCount(); ++k)
+    if (InCustomAward(k, 0, average, score)) return true;
+  return false;
+}
+
 }  // namespace
 
 void LogAward(const std::string& text, int week) { AppendAwardsLog(text, week); }
 
 void CheckGameAwards(int player, int teamRecord, Integer score, Single average, int week) {
+  if (!EarnsGameAward(score, average)) return;
   std::string name = NameOf(player);
   std::string lead = name + " " + Verb();
   if (score >= lg.CustomAward[0][0]) {

@@ -14,8 +14,7 @@ Integer RoundHalfEven(double value) {
 }
 
 Single RoundAverage(Single value) {
-  double x = 0;
-  ParseNumber(SingleText(value), x);  // the value at its shortest decimal form
+  const double x = ShownValue(value);  // the value at its shortest decimal form
   double p = std::pow(10.0, lg.GameParam[2]);
   double y = x * p - lg.GameParam[3] * 0.5;
   return static_cast<Single>(std::floor(y) / p);

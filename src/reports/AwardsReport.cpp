@@ -36,13 +36,22 @@ int WeekOfLine(const std::string& line) {
   return std::atoi(digits.c_str());
 }
 
-// True when the line names one of the players: it begins with the name and a blank.
-bool NamesPlayer(const std::string& line, const std::vector<int>& players) {
+// The chosen players' names with the blank that follows them at the start of a log line, made
+// once for all the lines.
+std::vector<std::string> NamePrefixes(const std::vector<int>& players) {
+  std::vector<std::string> names;
   for (int p : players) {
     if (p < 0 || p > kMaxPlayerRecords) continue;
-    const std::string name = TrimRight(lg.PlayerName[p]) + " ";
-    if (name.size() > 1 && line.compare(0, name.size(), name) == 0) return true;
+    std::string name = TrimRight(lg.PlayerName[p]) + " ";
+    if (name.size() > 1) names.push_back(std::move(name));
   }
+  return names;
+}
+
+// True when the line names one of the players: it begins with the name and a blank.
+bool NamesPlayer(const std::string& line, const std::vector<std::string>& names) {
+  for (const std::string& name : names)
+    if (line.compare(0, name.size(), name) == 0) return true;
   return false;
 }
 
@@ -66,9 +75,10 @@ std::vector<LogEntry> LogLines() {
 std::vector<LogEntry> SelectedEntries(const std::vector<int>& weeks,
                                       const std::vector<int>& players) {
   std::vector<LogEntry> out;
+  const std::vector<std::string> names = NamePrefixes(players);
   for (LogEntry& e : LogLines())
     if (e.week > 0 && std::find(weeks.begin(), weeks.end(), e.week) != weeks.end() &&
-        NamesPlayer(e.text, players))
+        NamesPlayer(e.text, names))
       out.push_back(std::move(e));
   return out;
 }

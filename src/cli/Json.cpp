@@ -1,6 +1,7 @@
 #include "cli/Json.h"
 
 #include <cstdio>
+#include <regex>
 
 namespace tallmark::cli {
 
@@ -19,6 +20,11 @@ std::string JsonString(const std::string& text) {
     }
   }
   return out + "\"";
+}
+
+std::string JsonNumber(const std::string& text) {
+  static const std::regex number(R"(-?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][-+]?[0-9]+)?)");
+  return std::regex_match(text, number) ? text : "null";
 }
 
 }  // namespace tallmark::cli

@@ -26,14 +26,15 @@ const char* const kScoresHelp =
     "  forfeit,TEAM           TEAM forfeits the week (no rows may be given for it)\n"
     "  TEAM,POSITION,PLAYER,TYPE,GAME 1,...,GAME N,INCOMPLETE,EXTRA 1,...,EXTRA K\n"
     "\n"
-    "One row per team and line-up position (1 to the players per week). PLAYER is the name as\n"
-    "stored or #INDEX (the record number); blank keeps the player listed in that row. TYPE is\n"
-    "Regular (the default), Sub, Roving Sub, Vacancy, Absent or Forfeit; Forfeit is refused in a\n"
-    "row, as in the results window: use a forfeit line. N is the league's games per week; a blank\n"
-    "game is 0, except in Vacancy and Absent rows, which keep their computed score. INCOMPLETE\n"
-    "lists the game numbers not completed, separated by blanks (\"2 3\"). K is the league's number\n"
-    "of extra statistics (0 to 63, blank is 0). Blank lines, lines starting with # and a header\n"
-    "line starting with \"team\" are skipped.\n"
+    "One row per team and line-up position (1 to the players per week), with a column for each\n"
+    "game. PLAYER is the name as stored or #INDEX (the record number); blank keeps the player\n"
+    "listed in that row. TYPE is Regular (the default), Sub, Roving Sub, Vacancy, Absent or\n"
+    "Forfeit; Forfeit is refused in a row, as in the results window: use a forfeit line. N is the\n"
+    "league's games per week; a blank game is 0, except in Vacancy and Absent rows, which keep\n"
+    "their computed score. INCOMPLETE lists the game numbers not completed, separated by blanks\n"
+    "(\"2 3\"). K is the league's number of extra statistics (0 to 63, blank is 0). Blank lines,\n"
+    "lines starting with # and a header line starting with \"team\" are skipped. Lines end in\n"
+    "CR LF, LF or CR. A sheet with no row and no forfeit line is refused.\n"
     "\n"
     "Every rule of the results window applies. A refused row is reported with its line number and\n"
     "then nothing at all is stored. Teams not named keep what was stored before, so a week can be\n"
@@ -150,7 +151,7 @@ class SheetEntry {
       return true;
     }
     std::string list = Trim(entry_.playerListTitle(row.position));
-    refusals_.push_back(Where(row) + "\"" + Cp1252ToUtf8(row.player) + "\" " +
+    refusals_.push_back(Where(row) + "\"" + ShownField(Cp1252ToUtf8(row.player)) + "\" " +
                         (hits.empty() ? "is not on the list " + list
                                       : "names more than one player; give #INDEX"));
     return false;
@@ -209,7 +210,7 @@ class SheetEntry {
     if (!RowFits(row)) return;
     int type = PlayerTypeOfWord(row.type);
     if (type < 0) {
-      refusals_.push_back(Where(row) + "\"" + row.type +
+      refusals_.push_back(Where(row) + "\"" + ShownField(row.type) +
                           "\" is not a player type (Regular, Sub, Roving Sub, Vacancy, Absent, "
                           "Forfeit)");
       return;

@@ -1,5 +1,6 @@
 #include "cli/ScoresCsv.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "league/LeagueData.h"
@@ -20,6 +21,30 @@ bool WholeNumber(const std::string& text, int& value) {
 }
 
 std::string Where(int line) { return "line " + std::to_string(line) + ": "; }
+
+std::string Quoted(const std::string& field) { return "\"" + ShownField(field) + "\""; }
+
+// "#" and a record number, or a name without control characters; else why not.
+std::string PlayerProblem(const std::string& player) {
+  int index = 0;
+  if (!player.empty() && player[0] == '#' && !WholeNumber(player.substr(1), index))
+    return Quoted(player) + " is not #INDEX (a record number)";
+  if (HasControlCharacter(player)) return "the player's name holds a control character";
+  return {};
+}
+
+// The lines of the text: each ends in CR LF, LF or CR alone.
+std::vector<std::string> Lines(const std::string& data) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < data.size()) {
+    std::size_t end = data.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = data.size();
+    lines.push_back(data.substr(start, end - start));
+    start = end + (data.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  }
+  return lines;
+}
 
 // Fields past the first `from`, padded with blanks to count.
 std::vector<std::string> Take(const std::vector<std::string>& f, std::size_t from, int count) {
@@ -42,16 +67,29 @@ void ReadRow(int line, const std::vector<std::string>& f, int games, int extraSt
     return;
   }
   if (!WholeNumber(f[0], row.team)) {
-    sheet.problems.push_back(Where(line) + "\"" + f[0] + "\" is not a team number");
+    sheet.problems.push_back(Where(line) + Quoted(f[0]) + " is not a team number");
     return;
   }
-  if (f.size() < 2 || !WholeNumber(f[1], row.position)) {
+  if (f.size() < 4u + games) {
+    sheet.problems.push_back(Where(line) + "fewer than " + std::to_string(games) +
+                             " game columns (team, position, player, type, " +
+                             std::to_string(games) + " games)");
+    return;
+  }
+  if (!WholeNumber(f[1], row.position)) {
     sheet.problems.push_back(Where(line) + "the position is not a whole number");
     return;
   }
   bool ok = true;
-  row.player = f.size() > 2 ? Utf8ToCp1252(Trim(f[2]), &ok) : "";
-  if (!ok) sheet.problems.push_back(Where(line) + "the player's name has characters a name cannot hold");
+  row.player = Utf8ToCp1252(Trim(f[2]), &ok);
+  if (!ok) {
+    sheet.problems.push_back(Where(line) + "the player's name has characters a name cannot hold");
+    return;
+  }
+  if (std::string problem = PlayerProblem(row.player); !problem.empty()) {
+    sheet.problems.push_back(Where(line) + problem);
+    return;
+  }
   row.type = f.size() > 3 ? Trim(f[3]) : "";
   row.games = Take(f, 4, games);
   row.incomplete = f.size() > 4u + games ? Trim(f[4 + games]) : "";
@@ -91,15 +129,9 @@ bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields) {
 
 ScoreSheet ParseScoreSheet(const std::string& data, int games, int extraStats) {
   ScoreSheet sheet;
-  std::size_t start = 0;
   int line = 0;
-  while (start <= data.size()) {
-    std::size_t end = data.find('\n', start);
-    if (end == std::string::npos) end = data.size();
-    std::string text = data.substr(start, end - start);
-    start = end + 1;
+  for (std::string text : Lines(data)) {
     ++line;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
     if (line == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);  // byte-order mark
     std::string trimmed = Trim(text);
     if (trimmed.empty() || trimmed[0] == '#') continue;
@@ -123,8 +155,9 @@ ScoreSheet ParseScoreSheet(const std::string& data, int games, int extraStats) {
     } else {
       ReadRow(line, f, games, extraStats, sheet);
     }
-    if (end == data.size()) break;
   }
+  if (sheet.problems.empty() && sheet.rows.empty() && sheet.forfeits.empty())
+    sheet.problems.push_back(Where(std::max(line, 1)) + "the sheet has no score rows");
   return sheet;
 }
 

@@ -4,11 +4,13 @@
 //   forfeit,TEAM                       the team forfeits the week
 //   TEAM,POSITION,PLAYER,TYPE,GAME 1,...,GAME N,INCOMPLETE,EXTRA 1,...,EXTRA K
 //
-// One row per team and line-up position. PLAYER is the name as stored or "#index" (blank keeps
-// the player listed in the row); TYPE is Regular, Sub, Roving Sub, Vacancy, Absent or Forfeit;
-// INCOMPLETE lists the game numbers not completed, separated by blanks. Blank lines, lines
-// starting with "#" and a header line starting with "team" are skipped. Fields may be quoted
-// ("Doe, John") with "" for a quote inside.
+// One row per team and line-up position, with a field for each of the league's games (blank
+// for a score not given). PLAYER is the name as stored or "#index" (blank keeps the player
+// listed in the row); TYPE is Regular, Sub, Roving Sub, Vacancy, Absent or Forfeit;
+// INCOMPLETE lists the game numbers not completed, separated by blanks. Lines end in CR LF, LF
+// or CR. Blank lines, lines starting with "#" and a header line starting with "team" are
+// skipped. Fields may be quoted ("Doe, John") with "" for a quote inside. A sheet without a
+// row or forfeit line is refused.
 #pragma once
 
 #include <string>
@@ -22,7 +24,7 @@ struct ScoreRow {
   int position = 0;
   std::string player;  // Windows-1252
   std::string type;
-  std::vector<std::string> games;   // GamesPerWeek fields, blank when not given
+  std::vector<std::string> games;   // GamesPerWeek fields
   std::string incomplete;
   std::vector<std::string> extras;  // NumExtraStats fields, blank when not given
 };

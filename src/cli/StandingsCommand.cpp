@@ -15,16 +15,17 @@ namespace {
 
 
 void PrintJson(const std::vector<StandingsEntry>& rows, float leagueAverage) {
-  std::printf("{\n  \"leagueAverage\": %s,\n  \"standings\": [", NumberText(leagueAverage).c_str());
+  std::printf("{\n  \"leagueAverage\": %s,\n  \"standings\": [",
+              JsonNumber(NumberText(leagueAverage)).c_str());
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const StandingsEntry& r = rows[i];
     std::string name = Cp1252ToUtf8(TrimRight(lg.PlayerName[r.record]));
     std::printf("%s\n    {\"position\": %d, \"team\": %d, \"name\": %s, \"won\": %s, \"lost\": %s, "
                 "\"pct\": %s, \"scratch\": %s, \"handicap\": %s}",
                 i == 0 ? "" : ",", r.position, r.team, JsonString(name).c_str(),
-                NumberText(r.won).c_str(), NumberText(r.lost).c_str(),
-                PercentText(r.won, r.lost).c_str(), NumberText(r.scratch).c_str(),
-                NumberText(r.handicap).c_str());
+                JsonNumber(NumberText(r.won)).c_str(), JsonNumber(NumberText(r.lost)).c_str(),
+                JsonNumber(PercentText(r.won, r.lost)).c_str(),
+                JsonNumber(NumberText(r.scratch)).c_str(), JsonNumber(NumberText(r.handicap)).c_str());
   }
   std::printf("%s]\n}\n", rows.empty() ? "" : "\n  ");
 }

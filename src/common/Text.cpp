@@ -127,4 +127,22 @@ std::string Utf8ToCp1252(std::string_view text, bool* ok) {
   return out;
 }
 
+bool HasControlCharacter(std::string_view text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 32 || c == 127) return true;
+  return false;
+}
+
+std::string ShownField(std::string_view text, std::size_t most) {
+  std::string out;
+  std::size_t chars = 0;
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    const bool continuation = (u & 0xC0) == 0x80;
+    if (!continuation && chars++ == most) return out + "...";
+    out += u < 32 || u == 127 ? '?' : c;
+  }
+  return out;
+}
+
 }  // namespace tallmark

@@ -27,4 +27,10 @@ std::string TrimLeft(std::string_view text);
 std::string Cp1252ToUtf8(std::string_view text);
 std::string Utf8ToCp1252(std::string_view text, bool* ok = nullptr);
 
+// True when the text holds a control character (below 32, or 127).
+bool HasControlCharacter(std::string_view text);
+// A field read from a file as a message quotes it: each control character shown as "?", and
+// a field of more than `most` characters (UTF-8) cut to `most` with "..." after it.
+std::string ShownField(std::string_view text, std::size_t most = 60);
+
 }  // namespace tallmark

@@ -1,19 +1,28 @@
 #include "league/ArchiveRestore.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <set>
 
 #include "common/FileErrors.h"
-#include "league/FileSystem.h"
 #include "common/Text.h"
+#include "common/UserIO.h"
+#include "league/ConfigFile.h"
+#include "league/FileSystem.h"
 #include "league/FileTransaction.h"
+#include "league/LeagueData.h"
+#include "league/LeagueFileSet.h"
+#include "league/RosterFiles.h"
+#include "league/StatsFile.h"
 
 namespace fs = std::filesystem;
 
@@ -22,6 +31,7 @@ namespace tallmark {
 namespace {
 
 constexpr zip_uint32_t kDosDirectoryAttribute = 0x10;
+const std::string kStagingPrefix = ".restore-";
 
 // Only ordinary files: no links, folders, devices or pipes.
 bool IsPlainFileEntry(zip_t* za, zip_uint64_t index) {
@@ -35,25 +45,60 @@ bool IsPlainFileEntry(zip_t* za, zip_uint64_t index) {
   return (attributes & kDosDirectoryAttribute) == 0;
 }
 
+// An entry's name as a message shows it: league file names are plain ASCII.
+std::string Shown(const std::string& name) {
+  std::string ascii = name;
+  for (char& c : ascii)
+    if (static_cast<unsigned char>(c) >= 128) c = '?';
+  return "\"" + ShownField(ascii) + "\"";
+}
+
 struct Entry {
   std::string name;
   zip_uint64_t size = 0;
 };
 
-int CheckEntry(zip_t* za, zip_uint64_t index, Entry& entry) {
+// Why an entry cannot be restored, or nothing.
+std::string EntryProblem(zip_t* za, zip_uint64_t index, Entry& entry) {
   zip_stat_t st;
   zip_stat_init(&st);
-  if (zip_stat_index(za, index, ZIP_FL_ENC_RAW, &st) < 0) return kErrBadArchive;
+  if (zip_stat_index(za, index, ZIP_FL_ENC_RAW, &st) < 0) return "An entry cannot be read.";
   const zip_uint64_t needed = ZIP_STAT_NAME | ZIP_STAT_SIZE | ZIP_STAT_ENCRYPTION_METHOD;
-  if ((st.valid & needed) != needed || st.encryption_method != ZIP_EM_NONE) return kErrBadArchive;
+  if ((st.valid & needed) != needed) return "An entry cannot be read.";
   entry.name = st.name;
   entry.size = st.size;
-  if (!IsPlainEntryName(entry.name) || !IsPlainFileEntry(za, index)) return kErrBadArchive;
-  return kErrNone;
+  if (st.encryption_method != ZIP_EM_NONE) return Shown(entry.name) + " is encrypted.";
+  if (!IsPlainEntryName(entry.name) || !IsPlainFileEntry(za, index))
+    return Shown(entry.name) + " is not a plain file name.";
+  return {};
+}
+
+// The base name of the league the archive holds: that of its configuration file "?" + the
+// league's name less its first character + ".CFG".
+std::string LeagueBase(const std::vector<Entry>& entries, const std::string& league) {
+  if (league.empty()) return {};
+  const std::string wanted = UpperAscii(league.substr(1) + ".CFG");
+  for (const Entry& e : entries)
+    if (e.name.size() == wanted.size() + 1 && UpperAscii(e.name.substr(1)) == wanted)
+      return e.name.substr(0, e.name.size() - 4);
+  return {};
+}
+
+// Every entry must be a file of that league, once, within the size its kind can have.
+std::string LeagueFilesProblem(const std::vector<Entry>& entries, const std::string& base) {
+  std::set<std::string> seen;
+  for (const Entry& e : entries) {
+    const LeagueFileKind* kind = LeagueFileKindOf(e.name, base);
+    if (!kind) return Shown(e.name) + " is not a file of the league " + base + ".";
+    if (!seen.insert(UpperAscii(e.name)).second) return Shown(e.name) + " is there twice.";
+    if (e.size > kind->maxBytes)
+      return Shown(e.name) + " is larger than a league's " + kind->extension + " file can be.";
+  }
+  return {};
 }
 
 // Copies one entry's data into fd; the data must come out whole, of the size the archive
-// states and with a correct checksum.
+// states and with a correct checksum. No more than size + 1 bytes are read.
 int CopyEntry(zip_t* za, zip_uint64_t index, zip_uint64_t size, int fd) {
   zip_file_t* zf = zip_fopen_index(za, index, 0);
   if (!zf) return kErrBadArchive;
@@ -61,7 +106,8 @@ int CopyEntry(zip_t* za, zip_uint64_t index, zip_uint64_t size, int fd) {
   zip_uint64_t total = 0;
   int err = kErrNone;
   for (;;) {
-    zip_int64_t n = zip_fread(zf, buf, sizeof buf);
+    const zip_uint64_t wanted = std::min<zip_uint64_t>(sizeof buf, size + 1 - total);
+    zip_int64_t n = zip_fread(zf, buf, wanted);
     if (n < 0) {
       err = kErrBadArchive;
       break;
@@ -81,7 +127,7 @@ int CopyEntry(zip_t* za, zip_uint64_t index, zip_uint64_t size, int fd) {
 }
 
 int ExtractEntry(zip_t* za, zip_uint64_t index, zip_uint64_t size, const std::string& path) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return ErrorFromErrno(errno);
   int err = CopyEntry(za, index, size, fd);
   if (err == kErrNone && ::fsync(fd) != 0) err = ErrorFromErrno(errno);
@@ -98,13 +144,47 @@ int OpenError(int code) {
   }
 }
 
+// Temporary folders of restores whose program has stopped: ".restore-" + its process number.
+void RemoveStaleStaging(const std::string& folder) {
+  std::error_code ec;
+  std::vector<fs::path> stale;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.rfind(kStagingPrefix, 0) != 0 || !it->is_directory(ec) || it->is_symlink(ec)) continue;
+    const long pid = std::atol(name.c_str() + kStagingPrefix.size());
+    if (pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+      stale.push_back(it->path());
+  }
+  for (const fs::path& p : stale) fs::remove_all(p, ec);
+}
+
+// Reads the league at folder + base with the league's readers, quietly, and puts the league
+// in memory back as it was. Whatever a reader would write (a sport it cannot find) is held in
+// a transaction that is dropped. True when every file read without an error.
+bool LeagueReads(const std::string& folder, const std::string& base) {
+  auto saved = std::make_unique<LeagueData>(lg);
+  UserIO* io = SetUserIO(nullptr);
+  LeagueTransaction dropped(folder + base);
+  lg.DataPath = folder;
+  lg.FileName = base;
+  bool ok = CheckConfigVersion() == VersionCheck::Accepted;
+  ok = ok && ReadConfig();
+  ok = ok && ReadIdentities();
+  ok = ok && ReadStats(lg.CurrentSession);
+  ok = ok && ReadRoster();
+  ok = ok && ReadBulletin();
+  SetUserIO(io);
+  lg = *saved;
+  return ok;
+}
+
 }  // namespace
 
 bool IsPlainEntryName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
   for (char c : name) {
     const auto u = static_cast<unsigned char>(c);
-    if (u < 32 || c == '/' || c == '\\' || c == ':') return false;
+    if (u < 32 || u == 127 || c == '/' || c == '\\' || c == ':') return false;
   }
   return true;
 }
@@ -117,35 +197,49 @@ StagedRestore::~StagedRestore() {
   fs::remove_all(staging_, ec);
 }
 
-int StagedRestore::extract(const std::string& archive) {
+int StagedRestore::extract(const std::string& archive, const std::string& league) {
   int code = 0;
   zip_t* za = zip_open(FindFileNoCase(archive).c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
   if (!za) return OpenError(code);
 
   std::vector<Entry> entries;
-  std::set<std::string> seen;
-  int err = kErrNone;
   const zip_int64_t count = zip_get_num_entries(za, 0);
-  if (count <= 0) err = kErrBadArchive;
-  for (zip_int64_t i = 0; err == kErrNone && i < count; ++i) {
-    Entry entry;
-    err = CheckEntry(za, static_cast<zip_uint64_t>(i), entry);
-    if (err == kErrNone && !seen.insert(UpperAscii(entry.name)).second) err = kErrBadArchive;
-    entries.push_back(entry);
+  if (count <= 0) problem_ = "The archive holds no files.";
+  for (zip_int64_t i = 0; problem_.empty() && i < count; ++i) {
+    entries.emplace_back();
+    problem_ = EntryProblem(za, static_cast<zip_uint64_t>(i), entries.back());
   }
+  if (problem_.empty()) {
+    base_ = LeagueBase(entries, league);
+    if (base_.empty())
+      problem_ = "The archive holds no league configuration file (?" +
+                 ShownField(league.empty() ? "" : league.substr(1)) + ".CFG).";
+    else
+      problem_ = LeagueFilesProblem(entries, base_);
+  }
+  int err = problem_.empty() ? kErrNone : kErrBadArchive;
   if (err == kErrNone) {
-    std::string pattern = folder_ + ".restore-XXXXXX";
+    RemoveStaleStaging(folder_);
+    std::string pattern = folder_ + kStagingPrefix + std::to_string(::getpid()) + "-XXXXXX";
     if (::mkdtemp(pattern.data())) staging_ = pattern;
     else err = ErrorFromErrno(errno);
   }
-  for (zip_int64_t i = 0; err == kErrNone && i < count; ++i) {
-    const Entry& entry = entries[static_cast<std::size_t>(i)];
-    err = ExtractEntry(za, static_cast<zip_uint64_t>(i), entry.size, staging_ + "/" + entry.name);
-    if (err == kErrNone) names_.push_back(entry.name);
+  for (std::size_t i = 0; err == kErrNone && i < entries.size(); ++i) {
+    err = ExtractEntry(za, i, entries[i].size, staging_ + "/" + entries[i].name);
+    if (err == kErrNone) names_.push_back(entries[i].name);
   }
   zip_discard(za);
+  if (err == kErrNone && !LeagueReads(staging_ + "/", base_)) {
+    problem_ = "The league's files in it cannot be read.";
+    err = kErrBadArchive;
+  }
   if (err != kErrNone) names_.clear();
   return err;
+}
+
+int StagedRestore::extract(const std::string& archive) {
+  const std::string title = fs::path(archive).filename().string();
+  return extract(archive, title.size() > 4 ? title.substr(0, title.size() - 4) : std::string());
 }
 
 int StagedRestore::moveIntoPlace() {
@@ -158,8 +252,7 @@ int StagedRestore::moveIntoPlace() {
   }
   if (names_.empty()) return kErrNone;
   // Every file in one commit, journaled beside the league the archive holds.
-  const std::string first = names_[0];
-  LeagueTransaction tx(folder_ + first.substr(0, first.rfind('.')));
+  LeagueTransaction tx(folder_ + base_);
   std::string data;
   for (std::size_t i = 0; i < names_.size(); ++i) {
     if (int err = ReadWholeFile(staging_ + "/" + names_[i], data)) return err;

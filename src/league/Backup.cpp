@@ -11,6 +11,7 @@
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/LeagueFileSet.h"
 #include "common/Text.h"
 #include "common/UserIO.h"
 
@@ -44,39 +45,16 @@ void ShowOpenError(int code) {
   zip_error_fini(&error);
 }
 
-// ".Z" and two digits: the extension of a backup archive.
-bool IsBackupArchiveName(const std::string& name) {
-  if (name.size() < 4) return false;
-  const std::string ext = UpperAscii(name.substr(name.size() - 4));
-  return ext[0] == '.' && ext[1] == 'Z' && std::isdigit(static_cast<unsigned char>(ext[2])) &&
-         std::isdigit(static_cast<unsigned char>(ext[3]));
-}
-
-// The program's own files beside a league: the undo snapshots (".U" and two digits), the commit
-// journal and temporary files of a write. A backup holds the league's files only.
-bool IsWorkFileName(const std::string& name) {
-  const std::string upper = UpperAscii(name);
-  const std::size_t dot = upper.find('.');
-  if (dot == std::string::npos) return false;
-  const std::string ext = upper.substr(dot);
-  return ext == ".JNL" || ext.find(".TMP") != std::string::npos ||
-         (ext.size() == 4 && ext[1] == 'U' && std::isdigit(static_cast<unsigned char>(ext[2])) &&
-          std::isdigit(static_cast<unsigned char>(ext[3])));
-}
-
-// The files FileName + ".*" in DataPath, by name. Backup archives are left out, so that a
-// league whose name begins with "&" does not pack its own archives.
+// The files of the open league in DataPath (its base name with one of the league's
+// extensions), by name. Other files of that base name (reports, backup archives, the
+// program's own work files) are left out, as a restore would refuse them.
 std::vector<std::string> LeagueFileNames() {
   std::vector<std::string> names;
-  const std::string prefix = UpperAscii(lg.FileName + ".");
   std::error_code ec;
   for (fs::directory_iterator it(lg.DataPath, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     if (!it->is_regular_file(ec) || it->is_symlink(ec)) continue;
-    if (UpperAscii(name).rfind(prefix, 0) != 0 || IsBackupArchiveName(name) ||
-        IsWorkFileName(name.substr(prefix.size() - 1)))
-      continue;
-    names.push_back(name);
+    if (LeagueFileKindOf(name, lg.FileName)) names.push_back(name);
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -213,11 +191,12 @@ void BackupBeforeRestore(const std::string& dataPath, const std::string& fileNam
 
 int UnpackArchive(const std::string& archive, const std::string& oldPath,
                   const std::string& oldName, bool backupFirst,
-                  std::vector<std::string>& restored) {
+                  std::vector<std::string>& restored, std::string& problem) {
   BusyPointer busy;
   if (!HasBackupExtension(archive)) return kErrBadName;
   StagedRestore staged(lg.DataPath);
-  int err = staged.extract(archive);
+  int err = staged.extract(archive, lg.FileName);
+  problem = staged.problem();
   // The backup of the current files is made after the archive has been read whole, so that it
   // cannot replace the very archive being restored before it is read.
   if (err == kErrNone && backupFirst) BackupBeforeRestore(oldPath, oldName);
@@ -259,14 +238,16 @@ bool RestoreBackup(const FileChooser& choose) {
 
   SetNamesFromDialog(*chosen);
   std::vector<std::string> restored;
+  std::string problem;
   const bool backupFirst = a == MsgAnswer::Yes;
-  int err = UnpackArchive(*chosen, oldPath, oldName, backupFirst, restored);
+  int err = UnpackArchive(*chosen, oldPath, oldName, backupFirst, restored, problem);
   if (err == kErrNone) {
     MsgBox("Restored backup file: " + *chosen);
     const std::string config = FindLeagueConfig(lg.DataPath, lg.FileName, restored);
     lg.FileName = config.empty() ? NoFileName : config.substr(0, config.size() - 4);
   } else {
-    MsgBox("Restore failed. Error: " + ErrorDescription(err));
+    MsgBox("Restore failed. Error: " + ErrorDescription(err) +
+           (problem.empty() ? std::string() : NewLine + problem));
     lg.DataPath = oldPath;
     lg.FileName = oldName;
   }

@@ -26,6 +26,15 @@ void UseNoTemplate() {
   lg.ScheduleEachWeek = True;
 }
 
+// Every slot of the weeks used names one of the league's teams 1..teams.
+bool TeamsInRange(const std::string& text, int teams, long weeks) {
+  for (long i = 0; i < weeks * teams; ++i) {
+    const int team = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) - 34;
+    if (team < 1 || team > teams) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool ReadScheduleTemplate() {
@@ -39,18 +48,21 @@ bool ReadScheduleTemplate() {
     lg.ScheduleTemplate = in.integer();
     lg.ScheduleText = in.text();
   }
-  if (in.error() != kErrNone) {
-    // A damaged file gives no template rather than a part of one.
-    UseNoTemplate();
-    lg.ScheduleText.clear();
-    ErrorTrap trap;
-    trap.set(in.error());
-    return trap.report();
-  }
   // Only the weeks the text holds in full can be used.
   const auto complete = static_cast<long>(lg.ScheduleText.size() / lg.NumTeams);
   if (lg.ScheduleTemplate < 0) lg.ScheduleTemplate = 0;
   if (lg.ScheduleTemplate > complete) lg.ScheduleTemplate = static_cast<Integer>(complete);
+  int err = in.error();
+  if (err == kErrNone && !TeamsInRange(lg.ScheduleText, lg.NumTeams, lg.ScheduleTemplate))
+    err = kErrSubscript;
+  if (err != kErrNone) {
+    // A damaged file gives no template rather than a part of one.
+    UseNoTemplate();
+    lg.ScheduleText.clear();
+    ErrorTrap trap;
+    trap.set(err);
+    return trap.report();
+  }
   lg.ScheduleWeek = lg.CurrentWeek;
   lg.ScheduleEachWeek = False;
   return true;

@@ -17,6 +17,10 @@ constexpr int kStatRecordLength = 4;
 constexpr std::size_t kSessionBytes = kSessionStatRecords * kStatRecordLength;
 constexpr std::size_t kWholeFileBytes = kSessionBytes * kMaxSessions;
 
+// No statistic of the largest league comes near: a team's pins with handicap over a season are
+// at most 52 weeks x 12 games x 10 players x 65534 = 4.1E8.
+constexpr float kMostStatistic = 1e9f;
+
 std::string StatsPath() { return LeagueBasePath() + ".STT"; }
 
 bool ValidSession(int s) { return s >= 1 && s <= kMaxSessions; }
@@ -58,7 +62,7 @@ bool ReadStats(int session) {
   for (int r = 0; r < records; ++r) {
     for (int c = 0; c < kStoredStatColumns; ++c, p += kStatRecordLength) {
       float v = GetSingle(p);
-      if (!std::isfinite(v)) {  // a damaged value
+      if (!std::isfinite(v) || std::fabs(v) > kMostStatistic) {  // a damaged value
         trap.set(kErrOverflow);
         v = 0;
       }

@@ -4,9 +4,6 @@
 
 namespace tallmark {
 
-namespace {
-
-// Int(): the floor as a 16-bit whole number, kept within its range.
 Integer FloorInteger(double value) {
   if (std::isnan(value)) return 0;
   double f = std::floor(value);
@@ -14,6 +11,8 @@ Integer FloorInteger(double value) {
   if (f < -32768) return -32768;
   return static_cast<Integer>(f);
 }
+
+namespace {
 
 bool ValidPlayer(int p) { return p >= 0 && p <= kMaxPlayerRecords; }
 

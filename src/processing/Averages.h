@@ -12,6 +12,8 @@ Single RoundAverage(Single value);
 Single RoundTo(Single value, int decimals, bool roundUp);
 // Conversion of a single to a 16-bit whole number, halves to the even neighbour.
 Integer RoundHalfEven(double value);
+// Int(): the floor as a 16-bit whole number, held to -32768..32767 (NaN gives 0).
+Integer FloorInteger(double value);
 
 // Handicap of average a in group g (0, 1 player groups; 2 teams).
 Integer HandicapFor(Integer average, int group);

@@ -22,8 +22,8 @@ int ScoreEntry::opponentOf(int team) const {
 static Integer DifferenceHandicap(int ownSum, int opponentSum, bool opponentForfeits) {
   if (ownSum >= opponentSum || opponentForfeits) return 0;
   double h = (opponentSum / 100.0 - ownSum / 100.0) * lg.PercentHandicap[2] + 0.000001;
-  int whole = static_cast<int>(std::floor(h));
-  return static_cast<Integer>(std::clamp(whole, 0, static_cast<int>(lg.MaxHandicap[2])));
+  const double most = std::max<double>(lg.MaxHandicap[2], 0);
+  return static_cast<Integer>(std::clamp(std::floor(h), 0.0, most));
 }
 
 // The held sums of the team shown are those of its rows as they stand; those of any other team

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "league/LeagueData.h"
+#include "league/LeagueFileSet.h"
 
 namespace tallmark {
 
@@ -61,7 +62,7 @@ class NamesSetup {
 // The bulletin as its window edits it: at most 960 characters, line breaks of two.
 class BulletinSetup {
  public:
-  static constexpr int kMaxLength = 960;
+  static constexpr int kMaxLength = kMaxBulletinLength;
 
   BulletinSetup() : text_(lg.BulletinText) {}
 

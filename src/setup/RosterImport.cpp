@@ -52,6 +52,7 @@ std::string ToStored(const std::string& utf8, const char* what) {
   bool ok = true;
   std::string s = Utf8ToCp1252(utf8, &ok);
   if (!ok) throw Refused{std::string(what) + " has characters the league files cannot hold"};
+  if (HasControlCharacter(s)) throw Refused{std::string(what) + " holds a control character"};
   return s;
 }
 
@@ -59,7 +60,7 @@ int CheckedNumber(const std::string& text, int min, int max, const std::string& 
   auto n = WholeNumber(text);
   if (!n || *n < min || *n > max)
     throw Refused{what + " must be a whole number from " + std::to_string(min) + " to " +
-                  std::to_string(max) + " (found \"" + text + "\")"};
+                  std::to_string(max) + " (found \"" + ShownField(text) + "\")"};
   return *n;
 }
 
@@ -68,14 +69,15 @@ int CheckedCategory(const std::string& text) {
   if (g == Upper(Trim(lg.GroupLabel[1]))) return 1;
   if (g == Upper(Trim(lg.GroupLabel[0]))) return 0;
   throw Refused{"the group must be \"" + Cp1252ToUtf8(lg.GroupLabel[0]) + "\" or \"" +
-                Cp1252ToUtf8(lg.GroupLabel[1]) + "\" (found \"" + text + "\")"};
+                Cp1252ToUtf8(lg.GroupLabel[1]) + "\" (found \"" + ShownField(text) + "\")"};
 }
 
 bool CheckedFlag(const std::string& text) {
   std::string f = Upper(text);
   if (f == "YES" || f == "Y" || f == "TRUE" || f == "1" || f == "-1") return true;
   if (f == "NO" || f == "N" || f == "FALSE" || f == "0") return false;
-  throw Refused{"the average-after-week-1 flag must be yes or no (found \"" + text + "\")"};
+  throw Refused{"the average-after-week-1 flag must be yes or no (found \"" + ShownField(text) +
+                "\")"};
 }
 
 std::string CheckedName(const std::string& text, bool team) {
@@ -221,6 +223,9 @@ RosterImportResult ImportRoster(const std::string& csvUtf8) {
       result.refusals.push_back("line " + std::to_string(r.line) + ": " + refused.reason);
     }
   }
+  if (result.ok() && places.empty())
+    result.refusals.push_back("line " + std::to_string(records.empty() ? 1 : records.back().line) +
+                              ": the sheet has no rows");
   if (!result.ok()) return result;
   for (const RosterPlace& p : places) Apply(p);
   result.rowsApplied = static_cast<int>(places.size());

@@ -257,7 +257,7 @@ void SetStartingAverage(int index, int team, Integer average) {
 void SetCategory(int index, int team, Integer category) {
   auto& row = lg.PlayerStat[index];
   row[kGroupOrStanding] = category;
-  auto average = static_cast<Integer>(std::floor(row[kCurrentAverage]));
+  Integer average = FloorInteger(row[kCurrentAverage]);
   row[kCurrentHandicap] = HandicapFor(average, category);
   if (team != 0) RecomputeTeam(team);
 }

@@ -9,6 +9,7 @@
 #include "common/FileErrors.h"
 #include "common/Text.h"
 #include "league/FileSystem.h"
+#include "processing/Averages.h"
 #include "setup/PlayerRecords.h"
 #include "setup/ScheduleOps.h"
 #include "setup/TeamOps.h"
@@ -150,7 +151,7 @@ TeamSetup::Fields TeamSetup::fields() const {
   }
   const auto& row = lg.PlayerStat[r];
   f.phone = lg.PlayerPhone[r];
-  f.startingAverage = static_cast<Integer>(std::floor(row[kStartingAverage]));
+  f.startingAverage = FloorInteger(row[kStartingAverage]);
   f.recalcGames = lg.RecalcGames[r];
   f.category = row[kGroupOrStanding] == 0 ? 0 : 1;
   f.avgAfterWeek1 = lg.AvgAfterWeek1[r] != False;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
 
 #include "league/LeagueData.h"
@@ -59,6 +60,9 @@ std::string FixedTwo(float value) {
   // Start from the value's shortest decimal text so that 2.675 (stored as 2.67499...) is
   // rounded as the 2.675 it prints as.
   double x = std::strtod(SingleText(value).c_str(), nullptr);
+  // Hundredths beyond 1E15 are no longer whole numbers: such a value is shown as it is.
+  if (!std::isfinite(x)) return "0.00";
+  if (std::abs(x) >= 1e15) return NumberText(value);
   double scaled = std::abs(x) * 100.0;
   long long cents = static_cast<long long>(scaled + 0.5 + 1e-9);
   char buf[48];

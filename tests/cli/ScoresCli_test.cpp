@@ -155,6 +155,27 @@ TEST_F(CliLeague, ARefusedRowStoresNothing) {
   EXPECT_NE(r.err.find("the week to enter is 1"), std::string::npos) << r.err;
 }
 
+TEST_F(CliLeague, DamagedSheetsAreRefusedWithTheLine) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"date,09/16/25\r1,1,Ann Able,Regular,150,160\r", "line 2: fewer than 3 game columns"},
+      {"1,1,Ann Able,Regular,150,160,170,\n1,2,Bob Baker,Regular,140,150\n",
+       "line 2: fewer than 3 game columns"},
+      {"1,1,#1abc,Regular,150,160,170,\n", "line 1: \"#1abc\" is not #INDEX (a record number)"},
+      {std::string("\n1,1,Ann\0Able,Regular,150,160,170,\n", 35),
+       "line 2: the player's name holds a control character"},
+      {"team,position,player\r\n\r\n# none\r\n", "line 3: the sheet has no score rows"},
+      {"", "line 1: the sheet has no score rows"},
+      {"\x01" + std::string(200, 'x') + ",1,Ann Able,Regular,1,2,3\n",
+       "line 1: \"?" + std::string(59, 'x') + "...\" is not a team number"},
+  };
+  for (const auto& [sheet, refusal] : cases) {
+    CliResult r = Run("scores " + Cfg() + " --week 1 --file " + Sheet("bad.csv", sheet));
+    EXPECT_EQ(r.status, 1) << refusal;
+    EXPECT_NE(r.err.find(refusal), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(FileExists(dir.file("LEAGUE.scr")));
+}
+
 // Team 1: Ann 150 160 170, Bob 140 150 160: games 290 310 330, series 930.
 // Team 2: Cathy 145 155 175, Dan 150 150 150: games 295 305 325, series 925.
 // One point a game and one for the series: team 2 takes game 1, team 1 games 2 and 3 and the
@@ -208,6 +229,14 @@ TEST_F(CliLeague, EnterProcessAndShowTheStandings) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Week 1 of 5"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Overall League Average: 154"), std::string::npos) << r.out;
+
+  // A damaged statistic (3E38 points won) reads as 0: the JSON stays numbers.
+  std::string stats = Slurp(dir.file("LEAGUE.STT"));
+  ASSERT_EQ(WriteFileAtomic(dir.file("LEAGUE.STT"),
+                            stats.replace((1 * 28 + kMatchPointsWon) * 4, 4, "\x0f\xb3\x61\x7f")),
+            0);
+  r = Run("standings " + Cfg() + " --json");
+  EXPECT_NE(Compact(r.out).find("\"won\":0,\"lost\":1,\"pct\":0.00,"), std::string::npos);
 }
 
 TEST_F(CliLeague, ForfeitLineAndWeekDate) {

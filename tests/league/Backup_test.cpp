@@ -172,6 +172,7 @@ TEST_F(BackupTest, RestoreRoundTripIsEqualByteForByte) {
   lg.ScrGameScore[0] = 7;
   WriteScore(3, 1, 1, lg.Roster[1][1]);
   fs::remove(dir.file("LEAGUE.SPC"));
+  fs::create_directory(dir.file(".restore-999999999-left"));  // of a restore that was killed
   io.shown.clear();
 
   ASSERT_TRUE(Restore(archive(3)));
@@ -249,11 +250,14 @@ TEST(ArchiveEntryNames, OnlyPlainFileNamesPass) {
 class HostileArchiveTest : public BackupTest {
  protected:
   // Restoring the archive fails with the message and leaves every file as it was.
-  void ExpectRefused(const std::string& path) {
+  void ExpectRefused(const std::string& path, const std::string& why = {}) {
     const auto before = test::FolderFiles(dir.path());
     io.shown.clear();
     EXPECT_FALSE(Restore(path));
-    EXPECT_TRUE(ShownText("Restore failed. Error: The backup archive is damaged or unsafe"));
+    ASSERT_FALSE(io.shown.empty());
+    const std::string& text = io.shown.back().text;
+    EXPECT_EQ(text.rfind("Restore failed. Error: The backup archive is damaged or unsafe", 0), 0u);
+    EXPECT_NE(text.find(why), std::string::npos) << text;
     EXPECT_EQ(test::FolderFiles(dir.path()), before);
     for (const auto& e : fs::directory_iterator(dir.path()))
       EXPECT_FALSE(e.is_directory() && e.path().filename() != "program") << e.path();
@@ -261,9 +265,22 @@ class HostileArchiveTest : public BackupTest {
     EXPECT_EQ(lg.LeagueName, "TUESDAY MIXED");
   }
   // An archive whose first entry would replace the configuration file.
-  void ExpectEntryRefused(const TestEntry& hostile) {
+  void ExpectEntryRefused(const TestEntry& hostile, const std::string& why = {}) {
     WriteZip(archive(7), {{"LEAGUE.CFG", "replaced"}, hostile});
-    ExpectRefused(archive(7));
+    ExpectRefused(archive(7), why);
+  }
+  // The entries of a good backup of week 3, data by name.
+  std::map<std::string, std::string> GoodEntries() {
+    EXPECT_TRUE(MakeBackup(3));
+    auto entries = ArchiveContents(archive(3));
+    fs::remove(archive(3));
+    return entries;
+  }
+  static void WriteEntries(const std::string& path,
+                           const std::map<std::string, std::string>& entries) {
+    std::vector<TestEntry> list;
+    for (const auto& [name, data] : entries) list.push_back({name, data});
+    WriteZip(path, list);
   }
 };
 
@@ -312,6 +329,53 @@ TEST_F(HostileArchiveTest, DamagedEntryData) {
 TEST_F(HostileArchiveTest, NotAnArchiveAtAll) {
   ASSERT_EQ(WriteFileAtomic(archive(6), "just some text\r\n"), 0);
   ExpectRefused(archive(6));
+}
+
+TEST_F(HostileArchiveTest, OnlyTheLeaguesOwnFilesAreRestored) {
+  const auto entries = GoodEntries();
+  for (const std::string name : {".bashrc", "TALLMARK.INI", "SCHEDULE.DAT", "BOWL.CFG",
+                                 "XEAGUE.IDS", "LEAGUE.IDS.bak", "../LEAGUE.IDS"}) {
+    auto hostile = entries;
+    hostile[name] = "hostile";
+    WriteEntries(archive(8), hostile);
+    const bool plain = name.find('/') == std::string::npos;
+    ExpectRefused(archive(8), "\"" + name + "\" is not a " +
+                                  (plain ? "file of the league LEAGUE." : "plain file name."));
+  }
+  auto withoutConfig = entries;
+  withoutConfig.erase("LEAGUE.CFG");
+  WriteEntries(archive(8), withoutConfig);
+  ExpectRefused(archive(8), "no league configuration file (?EAGUE.CFG)");
+}
+
+TEST_F(HostileArchiveTest, EntriesLargerThanALeagueCanHoldAreRefusedUnread) {
+  auto entries = GoodEntries();
+  auto big = entries;
+  big["LEAGUE.MSG"] = std::string(2000, 'x');  // a bulletin holds 960
+  WriteEntries(archive(8), big);
+  ExpectRefused(archive(8), "\"LEAGUE.MSG\" is larger than a league's .MSG file can be.");
+
+  // A bomb: 2 MB of zeros whose headers state 2 GiB, and the same stating 100 bytes.
+  entries["LEAGUE.STT"] = std::string(2'000'000, '\0');
+  WriteEntries(archive(8), entries);
+  const std::string zip = test::FileText(archive(8));
+  for (std::string stated : {std::string("\0\0\0\x80", 4), std::string("d\0\0\0", 4)}) {
+    std::string bomb = zip;
+    for (std::size_t at; (at = bomb.find(std::string("\x80\x84\x1e\0", 4))) != std::string::npos;)
+      bomb.replace(at, 4, stated);  // 2,000,000 in the local and the central header
+    ASSERT_EQ(WriteFileAtomic(archive(9), bomb), 0);
+    ExpectRefused(archive(9), stated[0] ? "" : "is larger than a league's .STT file can be.");
+  }
+}
+
+TEST_F(HostileArchiveTest, AnArchiveWhoseLeagueDoesNotLoadIsRefused) {
+  auto entries = GoodEntries();
+  const std::string config = entries["LEAGUE.CFG"];
+  for (const std::string& bad : {std::string("replaced"), config.substr(0, config.size() / 2)}) {
+    entries["LEAGUE.CFG"] = bad;
+    WriteEntries(archive(8), entries);
+    ExpectRefused(archive(8), "The league's files in it cannot be read.");
+  }
 }
 
 }  // namespace

@@ -85,6 +85,22 @@ TEST_F(ScheduleTemplateTest, DamagedFileGivesNoTemplateAndIsReported) {
   EXPECT_EQ(lg.ScheduleTemplate, 1);
 }
 
+TEST_F(ScheduleTemplateTest, TeamsOutsideTheLeagueRefuseTheTemplate) {
+  test::TempDir dir;
+  lg.ProgramPath = dir.path();
+  lg.NumTeams = 4;
+  // Team 92 ("~"), team 5 ("'"), team 0 ("!") and team -2 (" ") in a 4-team week.
+  for (const char* week : {"#$%~", "#$%'", "!$%&", "#$ &"}) {
+    ASSERT_EQ(WriteFileAtomic(dir.file("SCHEDULE.DAT"),
+                              std::string("\"x\"\r\n1,\"") + week + "\"\r\n"), 0);
+    io.shown.clear();
+    EXPECT_FALSE(ReadScheduleTemplate()) << week;
+    ExpectNoTemplate();
+    EXPECT_TRUE(lg.ScheduleText.empty());
+    EXPECT_EQ(io.errorsReported(), 1) << week;
+  }
+}
+
 TEST(TemplateTeam, CharacterCodeLess34AndTbdOutsideTheText) {
   const std::string text = "#$D!";  // 1, 2, 34 and 0 (no team)
   EXPECT_EQ(TemplateTeam(text, 2, 0, 1), 1);

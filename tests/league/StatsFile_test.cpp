@@ -83,12 +83,18 @@ TEST_F(StatsFileTest, RecordInUseAboveTheCountIsStoredToo) {
 TEST_F(StatsFileTest, DamagedValuesReadAsZeroAndAreReported) {
   ASSERT_TRUE(WriteStats(1));
   std::string data = file();
-  std::memcpy(&data[(1 + 1 * 28 + 0 - 1) * 4], "\x00\x00\xc0\x7f", 4);  // a NaN
-  ASSERT_EQ(WriteFileAtomic(dir.file("ACE.STT"), data), 0);
-  EXPECT_FALSE(ReadStats(1));
-  EXPECT_EQ(io.errorsReported(), 1);
-  EXPECT_EQ(lg.PlayerStat[1][0], 0.0f);
-  EXPECT_EQ(lg.PlayerStat[1][11], 164.3f);
+  // A NaN, an infinity, -3.4E38 and 1.5E9, beyond any statistic a league reaches.
+  for (const char* damaged : {"\x00\x00\xc0\x7f", "\x00\x00\x80\x7f", "\xff\xff\x7f\xff",
+                              "\x00\xd0\xb2\x4e"}) {
+    std::memcpy(&data[(1 + 1 * 28 + 0 - 1) * 4], damaged, 4);
+    ASSERT_EQ(WriteFileAtomic(dir.file("ACE.STT"), data), 0);
+    io.shown.clear();
+    lg.PlayerStat[1][0] = 5;
+    EXPECT_FALSE(ReadStats(1));
+    EXPECT_EQ(io.errorsReported(), 1);
+    EXPECT_EQ(lg.PlayerStat[1][0], 0.0f);
+    EXPECT_EQ(lg.PlayerStat[1][11], 164.3f);
+  }
 }
 
 TEST_F(StatsFileTest, SessionOutsideOneToTwelveIsRefused) {

@@ -76,5 +76,25 @@ TEST(RosterImport, AnyRefusedRowChangesNothing) {
   EXPECT_EQ(lg.PlayerStat, stats);
 }
 
+TEST(RosterImport, DamagedSheetsAreRefusedWithTheLine) {
+  LeagueFixture f;
+  f.build(4, 3, 3, 0, 8);
+  const auto names = lg.PlayerName;
+  const std::pair<std::string, std::string> cases[] = {
+      {"1,,1,Good Name\r9,,1,No Team\r", "line 2: team 9 is not in the league"},
+      {std::string("1,,1,Nul\0Name\n", 14), "line 1: the name holds a control character"},
+      {"", "line 1: the sheet has no rows"},
+      {"team,team name,position,name\r\n\r\n", "line 2: the sheet has no rows"},
+      {"1,,1,Ann,Male,,\t" + std::string(100, '9') + "\n",
+       "line 1: the starting average must be a whole number from 0 to 300 (found \"?" +
+           std::string(59, '9') + "...\")"},
+  };
+  for (const auto& [sheet, refusal] : cases) {
+    RosterImportResult r = ImportRoster(sheet);
+    EXPECT_EQ(r.refusals, std::vector<std::string>{refusal});
+  }
+  EXPECT_EQ(lg.PlayerName, names);
+}
+
 }  // namespace
 }  // namespace tallmark

@@ -1,6 +1,7 @@
 // The standings table of the main window: order, columns, texts and labels.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,12 @@ TEST_F(StandingsTest, PercentTexts) {
   EXPECT_EQ(PercentText(1, 31), "3.13");  // 3.125: the half goes up
   EXPECT_EQ(FixedTwo(2.675f), "2.68");    // rounded as it prints, not as it is stored
   EXPECT_EQ(FixedTwo(0.004f), "0.00");
+  // Values past whole hundredths print as numbers, never as a wrapped whole number.
+  EXPECT_EQ(FixedTwo(1e17f), "1E+17");
+  EXPECT_EQ(FixedTwo(-3e38f), "-3E+38");
+  EXPECT_EQ(FixedTwo(std::numeric_limits<float>::infinity()), "0.00");
+  EXPECT_EQ(PercentText(1e9f, -1e9f), "0.00");  // nothing decided
+  EXPECT_EQ(PercentText(1e9f, 0), "100.00");
 }
 
 TEST_F(StandingsTest, FreedTeamNumberLeavesNoGapInPositions) {

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -35,21 +34,11 @@ void RunGraphForm(QWidget* parent, int type, QPrinter& printer) {
 }
 
 Graph_Form::Graph_Form(QPrinter& printer, QWidget* parent)
-    : QDialog(parent), printer_(printer),
+    : PagerDialog("&Next Graph", "&Print This Graph", parent), printer_(printer),
       type_(static_cast<GraphType>(std::clamp<int>(lg.GraphNumber, 1, 5))) {
   setWindowTitle("Tallmark -- Graph");
   resize(960, 680);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  menuBar_ = new QMenuBar(this);
-  MenuClose = menuBar_->addAction("&Close");
-  MenuPage = menuBar_->addAction("&Next Graph");
-  MenuPrint = menuBar_->addAction("&Print This Graph");
-  connect(MenuClose, &QAction::triggered, this, [this] { setCommand(GraphPager::Close); });
-  connect(MenuPage, &QAction::triggered, this, [this] { setCommand(GraphPager::NextGraph); });
-  connect(MenuPrint, &QAction::triggered, this, [this] { setCommand(GraphPager::PrintGraph); });
-  layout->setMenuBar(menuBar_);
-  setPagerMenus(false);
+  QVBoxLayout* layout = body();
   buildPanel();
   layout->addWidget(panel_, 1);
   view_ = new QChartView(this);
@@ -79,7 +68,6 @@ QGroupBox* Graph_Form::makeFrame(int index, const QString& title, const QString&
   row->addWidget(Option1[2 * index]);
   row->addWidget(Option1[2 * index + 1]);
   frame->setProperty("tip", tip);
-  frame->installEventFilter(this);
   Frame1[index] = frame;
   return frame;
 }
@@ -107,34 +95,15 @@ void Graph_Form::buildPanel() {
 
   SelectLabel = new QLabel("MAKE YOUR SELECTIONS FOR THE GRAPHS", panel_);
   layout->addWidget(SelectLabel);
-  auto* lists = new QHBoxLayout;
-  for (int i = 0; i < 2; ++i) {
-    auto* column = new QVBoxLayout;
-    ListLabel[i] = new QLabel(panel_);
-    List1[i] = new QListWidget(panel_);
-    List1[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1[i]->installEventFilter(this);
-    ListLabel[i]->setBuddy(List1[i]);
-    column->addWidget(ListLabel[i]);
-    column->addWidget(List1[i]);
-    lists->addLayout(column);
-  }
-  layout->addLayout(lists, 1);
-  TipBox = new QLabel(panel_);
-  TipBox->setMinimumHeight(TipBox->fontMetrics().height() + 4);
-  layout->addWidget(TipBox);
-  auto* buttons = new QHBoxLayout;
-  Command1[0] = new QPushButton("PRINT &GRAPHS", panel_);
-  Command1[1] = new QPushButton("&ABORT GRAPHS", panel_);
-  Command1[0]->setProperty("tip", "Click here to create the graph");
-  Command1[1]->setProperty("tip", "Click here to abort the graph");
-  for (QPushButton* b : Command1) {
-    b->installEventFilter(this);
-    buttons->addWidget(b);
-  }
+  SelectionPanel::buildPanel(panel_, layout, {"PRINT &GRAPHS", "Click here to create the graph",
+                                              "&ABORT GRAPHS", "Click here to abort the graph", 1, false});
+  panelTips->listTip = [this](int i) {
+    return "Shift or Control Click to select one or more " +
+           ListLabel[i]->text().remove('&').toLower() + ".";
+  };
+  for (QGroupBox* frame : Frame1) panelTips->watch(frame);
   connect(Command1[0], &QPushButton::clicked, this, [this] { RunGraphs(); });
   connect(Command1[1], &QPushButton::clicked, this, [this] { QDialog::reject(); });
-  layout->addLayout(buttons);
 }
 
 void Graph_Form::checkMaxOf() {
@@ -153,20 +122,6 @@ GraphOptions Graph_Form::options() {
   o.highLow = Option1[7]->isChecked();
   o.handicap = handicapPins;
   return o;
-}
-
-bool Graph_Form::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Enter && lg.ToolTips == True) {
-    QString tip = watched->property("tip").toString();
-    for (int i = 0; i < 2; ++i)
-      if (watched == List1[i])
-        tip = "Shift or Control Click to select one or more " +
-              ListLabel[i]->text().remove('&').toLower() + ".";
-    TipBox->setText(tip);
-  } else if (event->type() == QEvent::Leave) {
-    TipBox->clear();
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void Graph_Form::setList(int index, const QString& label, const QStringList& items) {

@@ -3,24 +3,20 @@
 // the printer or image files.
 #pragma once
 
-#include <QDialog>
-#include <QEventLoop>
 #include <array>
 #include <functional>
 #include <string>
 
 #include "graphs/GraphPage.h"
+#include "league/gui/PagerDialog.h"
+#include "league/gui/SelectionPanel.h"
 
-class QAction;
 class QChartView;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
-class QMenuBar;
 class QPrinter;
-class QPushButton;
 class QRadioButton;
 
 namespace tallmark::graphs {
@@ -31,7 +27,7 @@ void RunGraphForm(QWidget* parent, int type, QPrinter& printer);
 
 enum class GraphPager { None = 0, Close = 1, NextGraph = 2, PrintGraph = 3 };
 
-class Graph_Form : public QDialog {
+class Graph_Form : public PagerDialog, public SelectionPanel {
   Q_OBJECT
 
  public:
@@ -44,19 +40,13 @@ class Graph_Form : public QDialog {
   std::function<int(QMenu*)> askMenu;
   std::function<GraphPager()> waitForPager;
 
-  // Controls, named as on the form.
+  // Controls, named as on the form (the lists, tip box and buttons are the selection panel's,
+  // the menus the pager's).
   QLabel* OptionsLabel = nullptr;
   QLabel* SelectLabel = nullptr;
   std::array<QGroupBox*, 4> Frame1{};      // points, colour, bar style, line type
   std::array<QRadioButton*, 8> Option1{};  // two per frame, the default first
   QLineEdit* Text1 = nullptr;              // the "Max of " number
-  std::array<QListWidget*, 2> List1{};
-  std::array<QLabel*, 2> ListLabel{};
-  QLabel* TipBox = nullptr;
-  std::array<QPushButton*, 2> Command1{};
-  QAction* MenuClose = nullptr;
-  QAction* MenuPage = nullptr;
-  QAction* MenuPrint = nullptr;
   QMenu* ScratchOrHandicap = nullptr;
   QChartView* view() const { return view_; }
 
@@ -73,13 +63,8 @@ class Graph_Form : public QDialog {
   // The image file of a file run; false when cancelled or refused.
   bool ChooseGraphFile(std::string& path);
 
-  void reject() override;
-
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  bool focusNextPrevChild(bool next) override;
 
  private:
   void buildPanel();
@@ -88,22 +73,16 @@ class Graph_Form : public QDialog {
   void fillLists();
   void setList(int index, const QString& label, const QStringList& items);
   void checkMaxOf();
-  void setPagerMenus(bool enabled);
-  void setCommand(GraphPager command);
   GraphPager waitAtGraph();
   bool showOnScreen(const GraphPage& page);
   void printOne(const GraphPage& page);
 
   QPrinter& printer_;
   GraphType type_;
-  QMenuBar* menuBar_ = nullptr;
   QWidget* panel_ = nullptr;
   QChartView* view_ = nullptr;
   std::array<std::vector<int>, 2> listValues_;
-  GraphPager command_ = GraphPager::None;
-  QEventLoop* waiting_ = nullptr;
   bool firstActivationDone_ = false;
-  bool running_ = false;
 };
 
 }  // namespace tallmark::graphs

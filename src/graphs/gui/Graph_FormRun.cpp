@@ -4,7 +4,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
 
@@ -107,69 +106,12 @@ void Graph_Form::printOne(const GraphPage& page) {
   job.finish();
 }
 
-void Graph_Form::setPagerMenus(bool enabled) {
-  MenuClose->setEnabled(enabled);
-  MenuPage->setEnabled(enabled);
-  MenuPrint->setEnabled(enabled);
-}
-
-void Graph_Form::setCommand(GraphPager command) {
-  command_ = command;
-  if (waiting_) waiting_->quit();
-}
-
 GraphPager Graph_Form::waitAtGraph() {
-  setPagerMenus(true);
-  activateWindow();
-  setFocus();
-  QEventLoop loop;
-  waiting_ = &loop;
-  command_ = GraphPager::None;
-  while (command_ == GraphPager::None) loop.exec();
-  waiting_ = nullptr;
-  const GraphPager command = command_;
-  command_ = GraphPager::None;
-  setPagerMenus(false);
-  return command;
-}
-
-void Graph_Form::reject() {
-  if (waiting_) {
-    setCommand(GraphPager::Close);
-    return;
+  switch (waitForCommand()) {
+    case Command::Close: return GraphPager::Close;
+    case Command::Print: return GraphPager::PrintGraph;
+    default: return GraphPager::NextGraph;
   }
-  if (!running_) QDialog::reject();
-}
-
-bool Graph_Form::focusNextPrevChild(bool next) {
-  return waiting_ ? false : QDialog::focusNextPrevChild(next);
-}
-
-void Graph_Form::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers held =
-      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  if (waiting_ && held == Qt::NoModifier) {
-    const bool keypad = event->modifiers() & Qt::KeypadModifier;
-    switch (event->key()) {
-      case Qt::Key_PageDown: case Qt::Key_Tab: case Qt::Key_Return: case Qt::Key_Enter:
-      case Qt::Key_Space: case Qt::Key_Down:
-        setCommand(GraphPager::NextGraph);
-        return;
-      case Qt::Key_Escape: case Qt::Key_End:
-        setCommand(GraphPager::Close);
-        return;
-      case Qt::Key_2: case Qt::Key_3:
-        if (keypad) { setCommand(GraphPager::NextGraph); return; }
-        break;
-      case Qt::Key_1:
-        if (keypad) { setCommand(GraphPager::Close); return; }
-        break;
-      default:
-        break;
-    }
-  }
-  if (waiting_) return;
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace tallmark::graphs

@@ -7,11 +7,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -44,7 +42,8 @@ void RunReportWindow(QWidget* parent, int reportNumber) {
   form.exec();
 }
 
-Report_Form::Report_Form(QWidget* parent) : QDialog(parent) {
+Report_Form::Report_Form(QWidget* parent)
+    : PagerDialog("&Next Page", "&Print This Page", parent) {
   setWindowTitle("Tallmark -- Report");
   // The pager fills a window-full by the window's height: the whole window must be on the
   // screen, so that every line of a page is seen.
@@ -57,53 +56,22 @@ Report_Form::Report_Form(QWidget* parent) : QDialog(parent) {
   } else {
     resize(size);
   }
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  menuBar_ = new QMenuBar(this);
-  MenuClose = menuBar_->addAction("&Close");
-  MenuPage = menuBar_->addAction("&Next Page");
-  MenuPrint = menuBar_->addAction("&Print This Page");
-  connect(MenuClose, &QAction::triggered, this, [this] { setCommand(PagerCommand::Close); });
-  connect(MenuPage, &QAction::triggered, this, [this] { setCommand(PagerCommand::NextPage); });
-  connect(MenuPrint, &QAction::triggered, this, [this] { setCommand(PagerCommand::PrintPage); });
-  layout->setMenuBar(menuBar_);
-  setPagerMenus(false);
-
+  QVBoxLayout* layout = body();
   selectLabel_ = new QLabel("MAKE YOUR SELECTIONS FOR THE REPORT", this);
   layout->addWidget(selectLabel_);
-  auto* lists = new QHBoxLayout;
-  for (int i = 0; i < 2; ++i) {
-    auto* column = new QVBoxLayout;
-    ListLabel[i] = new QLabel(this);
-    List1[i] = new QListWidget(this);
-    List1[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List1[i]->installEventFilter(this);
-    ListLabel[i]->setBuddy(List1[i]);
-    column->addWidget(ListLabel[i]);
-    column->addWidget(List1[i]);
-    lists->addLayout(column);
-  }
-  layout->addLayout(lists);
-  TipBox = new QLabel(this);
-  TipBox->setVisible(false);
-  layout->addWidget(TipBox);
-  auto* buttons = new QHBoxLayout;
-  Command1[0] = new QPushButton("PRINT &REPORT", this);
-  Command1[1] = new QPushButton("&ABORT REPORT", this);
-  // The buttons' tips show in the tip box, as the lists' do.
-  Command1[0]->setProperty("tip", "Click here to create the report");
-  Command1[1]->setProperty("tip", "Click here to abort the report");
-  for (QPushButton* button : Command1) button->installEventFilter(this);
+  QHBoxLayout* buttons = buildPanel(this, layout, {"PRINT &REPORT", "Click here to create the report",
+                                                   "&ABORT REPORT", "Click here to abort the report",
+                                                   0, true});
+  panelTips->listTip = [this](int i) {
+    return i < static_cast<int>(panelLists_.size()) ? Q(ListTip(panelLists_[i])) : QString();
+  };
   connect(Command1[0], &QPushButton::clicked, this, [this] { RunReport(); });
   connect(Command1[1], &QPushButton::clicked, this, [this] { QDialog::reject(); });
   SaveWebPage = new QPushButton("SAVE AS &WEB PAGE", this);
   SaveWebPage->setProperty("tip", "Click here to save the report as a web page");
-  SaveWebPage->installEventFilter(this);
+  panelTips->watch(SaveWebPage);
   connect(SaveWebPage, &QPushButton::clicked, this, [this] { SaveAsWebPage(); });
-  buttons->addWidget(Command1[0]);
-  buttons->addWidget(Command1[1]);
   buttons->addWidget(SaveWebPage);
-  layout->addLayout(buttons);
   page_ = new ScreenPage(this);
   layout->addWidget(page_, 1);
 
@@ -127,35 +95,6 @@ QMenu* Report_Form::makeMenu(const QString& title, const QStringList& entries) {
   auto* menu = new QMenu(title, this);
   for (const QString& e : entries) menu->addAction(e);
   return menu;
-}
-
-void Report_Form::setPagerMenus(bool enabled) {
-  MenuClose->setEnabled(enabled);
-  MenuPage->setEnabled(enabled);
-  MenuPrint->setEnabled(enabled);
-}
-
-void Report_Form::setCommand(PagerCommand command) {
-  command_ = command;
-  if (waiting_) waiting_->quit();
-}
-
-void Report_Form::showTip(const QString& text) {
-  if (lg.ToolTips != True) return;
-  TipBox->setText(text);
-  TipBox->setVisible(true);
-}
-
-bool Report_Form::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Enter) {
-    for (std::size_t i = 0; i < panelLists_.size() && i < 2; ++i)
-      if (watched == List1[i]) showTip(Q(ListTip(panelLists_[i])));
-    for (QPushButton* button : {Command1[0], Command1[1], SaveWebPage})
-      if (watched == button) showTip(button->property("tip").toString());
-  } else if (event->type() == QEvent::Leave) {
-    TipBox->setVisible(false);
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void Report_Form::fillLists() {
@@ -325,30 +264,11 @@ void Report_Form::RunReport() {
 PagerCommand Report_Form::waitAtPageEnd() {
   // The caption tells which page is shown.
   if (engine_) setWindowTitle(caption_ + QString(" -- Page %1").arg(engine_->pageNumber()));
-  setPagerMenus(true);
-  activateWindow();
-  setFocus();
-  QEventLoop loop;
-  waiting_ = &loop;
-  command_ = PagerCommand::None;
-  while (command_ == PagerCommand::None) loop.exec();
-  waiting_ = nullptr;
-  const PagerCommand command = command_;
-  command_ = PagerCommand::None;
-  setPagerMenus(false);
-  return command;
-}
-
-void Report_Form::reject() {
-  if (waiting_) {
-    setCommand(PagerCommand::Close);
-    return;
+  switch (waitForCommand()) {
+    case Command::Close: return PagerCommand::Close;
+    case Command::Print: return PagerCommand::PrintPage;
+    default: return PagerCommand::NextPage;
   }
-  if (!running_) QDialog::reject();
-}
-
-bool Report_Form::focusNextPrevChild(bool next) {
-  return waiting_ ? false : QDialog::focusNextPrevChild(next);
 }
 
 void Report_Form::printVisiblePage() {
@@ -370,33 +290,6 @@ void Report_Form::printVisiblePage() {
   painter.drawPixmap(QRectF(origin, size), image, QRectF(image.rect()));
   painter.end();
   TellPdfFile(printer);
-}
-
-void Report_Form::keyPressEvent(QKeyEvent* event) {
-  const Qt::KeyboardModifiers held =
-      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-  if (waiting_ && held == Qt::NoModifier) {
-    const bool keypad = event->modifiers() & Qt::KeypadModifier;
-    switch (event->key()) {
-      case Qt::Key_PageDown: case Qt::Key_Tab: case Qt::Key_Return: case Qt::Key_Enter:
-      case Qt::Key_Space: case Qt::Key_Down:
-        setCommand(PagerCommand::NextPage);
-        return;
-      case Qt::Key_Escape: case Qt::Key_End:
-        setCommand(PagerCommand::Close);
-        return;
-      case Qt::Key_2: case Qt::Key_3:
-        if (keypad) { setCommand(PagerCommand::NextPage); return; }
-        break;
-      case Qt::Key_1:
-        if (keypad) { setCommand(PagerCommand::Close); return; }
-        break;
-      default:
-        break;
-    }
-  }
-  if (waiting_) return;  // the pager swallows every other key while it waits
-  QDialog::keyPressEvent(event);
 }
 
 }  // namespace tallmark::reports

@@ -2,20 +2,16 @@
 // the screen (paged in this window), the printer or a text file.
 #pragma once
 
-#include <QDialog>
-#include <QEventLoop>
 #include <array>
 #include <functional>
 
+#include "league/gui/PagerDialog.h"
+#include "league/gui/SelectionPanel.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportSelection.h"
 
-class QAction;
 class QLabel;
-class QListWidget;
 class QMenu;
-class QMenuBar;
-class QPrinter;
 class QPushButton;
 
 namespace tallmark::reports {
@@ -26,7 +22,7 @@ class ScreenPage;
 // n, then the report window, modal.
 void RunReportWindow(QWidget* parent, int reportNumber);
 
-class Report_Form : public QDialog, public ScreenPager {
+class Report_Form : public PagerDialog, public SelectionPanel, public ScreenPager {
   Q_OBJECT
 
  public:
@@ -44,15 +40,9 @@ class Report_Form : public QDialog, public ScreenPager {
   // The option menus ask through this; tests replace it. Returns the chosen entry's index.
   std::function<int(QMenu*)> askMenu;
 
-  // Controls, named as on the form.
-  std::array<QListWidget*, 2> List1{};
-  std::array<QLabel*, 2> ListLabel{};
-  QLabel* TipBox = nullptr;
-  std::array<QPushButton*, 2> Command1{};
+  // Controls, named as on the form (the lists, tip box and buttons are the selection panel's,
+  // the menus the pager's).
   QPushButton* SaveWebPage = nullptr;  // "SAVE AS &WEB PAGE"
-  QAction* MenuClose = nullptr;
-  QAction* MenuPage = nullptr;
-  QAction* MenuPrint = nullptr;
   QMenu* TeamsOrBowlers = nullptr;
   QMenu* RightOrLeft = nullptr;
   QMenu* IncludeExtraStats = nullptr;
@@ -78,35 +68,22 @@ class Report_Form : public QDialog, public ScreenPager {
 
   PagerCommand waitAtPageEnd() override;
   void printVisiblePage() override;
-  // Closing the window while the pager waits is "&Close"; during a run it waits for its end.
-  void reject() override;
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-  // Tab pages on while the pager waits instead of moving the focus.
-  bool focusNextPrevChild(bool next) override;
 
  private:
-  void setPagerMenus(bool enabled);
-  void setCommand(PagerCommand command);
   QMenu* makeMenu(const QString& title, const QStringList& entries);
-  void showTip(const QString& text);
   void fillLists();
 
   ScreenPage* page_ = nullptr;
-  QMenuBar* menuBar_ = nullptr;
   QLabel* selectLabel_ = nullptr;
-  PagerCommand command_ = PagerCommand::None;
-  QEventLoop* waiting_ = nullptr;
   std::vector<SelectionList> panelLists_;
   std::array<std::vector<ListEntry>, 2> entries_;
   ReportEngine* engine_ = nullptr;  // the run in progress
   QString caption_;
   ReportChoices runChoices_;  // of the run in progress
   bool firstActivationDone_ = false;
-  bool running_ = false;
 };
 
 }  // namespace tallmark::reports

@@ -32,6 +32,16 @@ void CenterForm(QWidget* window) {
                area.top() + (area.height() - size.height()) / 2);
 }
 
+QLabel* MakeTipLabel(QWidget* parent, bool wordWrap) {
+  auto* tip = new QLabel(parent);
+  tip->setObjectName(QStringLiteral("TipLabel"));
+  tip->setWordWrap(wordWrap);
+  tip->setStyleSheet(QStringLiteral(
+      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
+  tip->hide();
+  return tip;
+}
+
 void ShowToolTip(QLabel* tip, QWidget* control, const QString& text, int placement) {
   if (lg.ToolTips != True || !tip || !control) return;
   tip->setText(text);

@@ -23,6 +23,8 @@ void CenterForm(QWidget* window);
 // Placement of a tip against its control: below its left edge, or below its middle.
 constexpr int kTipBelowLeft = 0;
 constexpr int kTipBelowMiddle = 2;
+// The hidden yellow tip box of a window ("TipLabel"), wrapping its text when wordWrap is set.
+QLabel* MakeTipLabel(QWidget* parent, bool wordWrap);
 // Shows text in the tip box just below control, when the tool tips option is on (True).
 void ShowToolTip(QLabel* tip, QWidget* control, const QString& text, int placement);
 

@@ -18,6 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "league/gui/FormHelpers.h"
 #include "league/LeagueData.h"
 #include "common/Text.h"
 #include "common/UserIO.h"
@@ -78,12 +79,7 @@ void ResultsForm::buildControls() {
   layout->addLayout(status);
   layout->addLayout(buildButtons());
 
-  TipLabel = new QLabel(this);
-  TipLabel->setObjectName(QStringLiteral("TipLabel"));
-  TipLabel->setWordWrap(true);
-  TipLabel->setStyleSheet(QStringLiteral(
-      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
-  TipLabel->hide();
+  TipLabel = MakeTipLabel(this, true);
   setMouseTracking(true);
   installEventFilter(this);
   addTip(Check1[0], EntryTip::Forfeit);

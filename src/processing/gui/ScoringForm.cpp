@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "league/gui/FormHelpers.h"
 #include "league/LeagueData.h"
 #include "common/Text.h"
 #include "processing/ScoringCaptions.h"
@@ -51,12 +52,7 @@ ScoringForm::ScoringForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(tabs_);
   layout->addLayout(buildButtons());
 
-  tip_ = new QLabel(this);
-  tip_->setObjectName(QStringLiteral("TipLabel"));
-  tip_->setWordWrap(true);
-  tip_->setStyleSheet(QStringLiteral(
-      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
-  tip_->hide();
+  tip_ = MakeTipLabel(this, true);
 
   connectChoices();
   refresh();

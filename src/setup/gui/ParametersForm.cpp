@@ -34,11 +34,7 @@ ParametersForm::ParametersForm(QWidget* parent)
   layout->addWidget(note);
   layout->addLayout(buildBottom());
 
-  tip_ = new QLabel(this);
-  tip_->setObjectName(QStringLiteral("TipLabel"));
-  tip_->setStyleSheet(QStringLiteral(
-      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
-  tip_->hide();
+  tip_ = MakeTipLabel(this, false);
   fillSports();
   showBoxes();
 }

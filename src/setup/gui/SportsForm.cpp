@@ -34,11 +34,7 @@ SportsForm::SportsForm(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Sports_Form"));
   setWindowTitle(tr("Sport Definitions"));
   setup_.load();
-  tip_ = new QLabel(this);
-  tip_->setObjectName(QStringLiteral("TipLabel"));
-  tip_->setStyleSheet(QStringLiteral(
-      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
-  tip_->hide();
+  tip_ = MakeTipLabel(this, false);
 
   tabs_ = new QTabBar(this);
   tabs_->setObjectName(QStringLiteral("SSTab1"));

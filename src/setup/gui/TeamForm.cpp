@@ -64,11 +64,7 @@ TeamForm::TeamForm(QWidget* parent) : QDialog(parent) {
   layout->addLayout(top);
   layout->addLayout(buildButtons());
 
-  tip_ = new QLabel(this);
-  tip_->setObjectName(QStringLiteral("TipLabel"));
-  tip_->setStyleSheet(QStringLiteral(
-      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
-  tip_->hide();
+  tip_ = MakeTipLabel(this, false);
 
   connectDetails();
   setup_.open();

@@ -15,12 +15,7 @@ TipDialog::TipDialog(QWidget* parent, const char* objectName, const std::string&
     : QDialog(parent) {
   setObjectName(QString::fromLatin1(objectName));
   setWindowTitle(Show(title));
-  tip_ = new QLabel(this);
-  tip_->setObjectName(QStringLiteral("TipLabel"));
-  tip_->setWordWrap(true);
-  tip_->setStyleSheet(QStringLiteral(
-      "background-color: #ffffe1; color: black; border: 1px solid black; padding: 2px;"));
-  tip_->hide();
+  tip_ = MakeTipLabel(this, true);
 }
 
 QString TipDialog::Show(const std::string& text) {

@@ -1,5 +1,6 @@
 // tallmark-cli process: processes the next week when all its results are complete, as leaving
 // the results window with the process button does, without asking.
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/CaptureUserIO.h"
@@ -49,8 +50,7 @@ int RunProcess(const std::vector<std::string>& args) {
     return Failure("week " + std::to_string(lg.CurrentWeek + 1) +
                    " has no schedule: every lane slot needs a team");
 
-  std::string logBefore;
-  ReadWholeFile(AwardsLogPath(), logBefore);
+  const std::int64_t logBefore = std::max<std::int64_t>(FileSize(AwardsLogPath()), 0);
   int week = entry.week();
   EntryLeave left;
   bool backupFailed = false;
@@ -78,11 +78,14 @@ int RunProcess(const std::vector<std::string>& args) {
                    " was not processed: the league's files are as they were");
   if (left != EntryLeave::Processed) return PrintMissingResults();
 
-  // The award lines this week added to the log.
-  std::string logAfter;
-  ReadWholeFile(AwardsLogPath(), logAfter);
-  if (logAfter.size() > logBefore.size() && logAfter.compare(0, logBefore.size(), logBefore) == 0)
-    std::printf("%s", Plain(logAfter.substr(logBefore.size())).c_str());
+  // The award lines this week added to the end of the log.
+  const std::int64_t logAfter = FileSize(AwardsLogPath());
+  if (logAfter > logBefore) {
+    std::string added(static_cast<std::size_t>(logAfter - logBefore), '\0');
+    RecordFile(AwardsLogPath(), 1)
+        .readRange(logBefore + 1, logAfter - logBefore, reinterpret_cast<unsigned char*>(added.data()));
+    std::printf("%s", Plain(added).c_str());
+  }
   std::printf("Week %d processed.\n", week);
   return kExitOk;
 }

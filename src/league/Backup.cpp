@@ -14,6 +14,7 @@
 #include "league/LeagueFileSet.h"
 #include "common/Text.h"
 #include "common/UserIO.h"
+#include "league/ZipInMemory.h"
 
 namespace fs = std::filesystem;
 
@@ -38,13 +39,6 @@ void ShowCompressionError(zip_error_t* error) {
   ShowCompressionError(zip_error_code_zip(error), zip_error_strerror(error));
 }
 
-void ShowOpenError(int code) {
-  zip_error_t error;
-  zip_error_init_with_code(&error, code);
-  ShowCompressionError(&error);
-  zip_error_fini(&error);
-}
-
 // The files of the open league in DataPath (its base name with one of the league's
 // extensions), by name. Other files of that base name (reports, backup archives, the
 // program's own work files) are left out, as a restore would refuse them.
@@ -67,8 +61,7 @@ constexpr int kCompressionLevel = 1;
 
 // Adds (or replaces) one file of DataPath in an open archive.
 bool AddFile(zip_t* za, const std::string& name) {
-  const std::string path = lg.DataPath + name;
-  zip_source_t* source = zip_source_file(za, path.c_str(), 0, 0);
+  zip_source_t* source = ReadFileSource(za, lg.DataPath + name);
   if (!source) return false;
   zip_int64_t existing = zip_name_locate(za, name.c_str(), ZIP_FL_NOCASE | ZIP_FL_ENC_RAW);
   zip_int64_t index = existing;
@@ -85,48 +78,93 @@ bool AddFile(zip_t* za, const std::string& name) {
                                   kCompressionLevel) == 0;
 }
 
-// Writes the archive and closes it; libzip writes a temporary file and renames it over the
-// archive, so a failure leaves the previous archive as it was.
-bool CloseArchive(zip_t* za, bool ok) {
-  if (ok && zip_close(za) == 0) return true;
-  ShowCompressionError(zip_get_error(za));
-  zip_discard(za);
-  return false;
+// Writes the archive to its file: a temporary file renamed over it, so that a failure leaves
+// the previous archive as it was.
+bool WriteBack(ZipInMemory& zip, const std::string& archive, bool ok) {
+  if (!ok) {
+    ShowCompressionError(zip_get_error(zip.zip()));
+    return false;
+  }
+  if (!zip.close()) {
+    ShowCompressionError(zip.error());
+    return false;
+  }
+  const int err = zip.writeFile(archive);
+  if (err != kErrNone) ShowCompressionError(ZIP_ER_WRITE, ErrorDescription(err));
+  return err == kErrNone;
 }
 
-bool WriteArchive(const std::string& archive, const std::vector<std::string>& names) {
-  int code = 0;
-  zip_t* za = zip_open(archive.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &code);
-  if (!za) {
-    ShowOpenError(code);
+// Packs the named files of DataPath into a new archive, left in zip as written.
+bool WriteArchive(ZipInMemory& zip, const std::string& archive,
+                  const std::vector<std::string>& names) {
+  if (!zip.create()) {
+    ShowCompressionError(zip.error());
     return false;
   }
   bool ok = true;
-  for (const std::string& name : names) ok = ok && AddFile(za, name);
-  return CloseArchive(za, ok);
+  for (const std::string& name : names) ok = ok && AddFile(zip.zip(), name);
+  return WriteBack(zip, archive, ok);
 }
 
-bool RefreshArchive(const std::string& archive, const std::string& name) {
-  int code = 0;
-  zip_t* za = zip_open(archive.c_str(), 0, &code);
-  if (!za) {
-    ShowOpenError(code);
+// Replaces the score file name in an open archive with the entry of the week's own archive
+// (fresh), copied as it is compressed there; without it, packs the file from the disk. libzip
+// would pack a replaced entry at its default level (9) whatever level is set, taking ten times
+// as long as level 1: a copy also saves packing the same file once for every earlier week.
+bool ReplaceScoreFile(zip_t* za, const std::string& name, zip_t* fresh, zip_int64_t freshIndex) {
+  if (!fresh || freshIndex < 0) return AddFile(za, name);
+  zip_source_t* source = zip_source_zip(za, fresh, static_cast<zip_uint64_t>(freshIndex), 0, 0, -1);
+  if (!source) return false;
+  const zip_int64_t existing = zip_name_locate(za, name.c_str(), ZIP_FL_NOCASE | ZIP_FL_ENC_RAW);
+  const bool added =
+      existing >= 0 ? zip_file_replace(za, static_cast<zip_uint64_t>(existing), source, 0) == 0
+                    : zip_file_add(za, name.c_str(), source, ZIP_FL_ENC_GUESS) >= 0;
+  if (!added) zip_source_free(source);
+  return added;
+}
+
+bool RefreshArchive(const std::string& archive, const std::string& name, zip_t* fresh,
+                    zip_int64_t freshIndex) {
+  ZipInMemory zip;
+  int err = kErrNone;
+  if (!zip.openFile(archive, err)) {
+    if (err != kErrNone) ShowCompressionError(ZIP_ER_READ, ErrorDescription(err));
+    else ShowCompressionError(zip.error());
     return false;
   }
-  return CloseArchive(za, AddFile(za, name));
+  return WriteBack(zip, archive, ReplaceScoreFile(zip.zip(), name, fresh, freshIndex));
+}
+
+// The archives of the weeks before week that exist, by their names in DataPath (one listing).
+std::vector<std::string> EarlierArchives(int week) {
+  std::vector<std::string> wanted;
+  for (int i = 0; i < week; ++i)
+    wanted.push_back(UpperAscii(fs::path(BackupArchiveName(i)).filename().string()));
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (fs::directory_iterator it(lg.DataPath, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (it->is_regular_file(ec) &&
+        std::find(wanted.begin(), wanted.end(), UpperAscii(name)) != wanted.end())
+      found.push_back(lg.DataPath + name);
+  }
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 // Earlier weeks' archives get the current score file, which holds every week's records.
-void RefreshEarlierArchives(int week) {
+// written: the week's own archive as it was just written (nullptr when it was not), which
+// holds that file packed.
+void RefreshEarlierArchives(int week, ZipInMemory* written) {
   const std::string scoreFile = FindFileNoCase(LeagueBasePath() + ".SCR");
   std::error_code ec;
   if (!fs::is_regular_file(scoreFile, ec)) return;
+  const std::vector<std::string> archives = EarlierArchives(week);
+  if (archives.empty()) return;
   const std::string name = fs::path(scoreFile).filename().string();
   BusyPointer busy;
-  for (int i = 0; i < week; ++i) {
-    const std::string archive = BackupArchiveName(i);
-    if (FileExists(archive)) RefreshArchive(FindFileNoCase(archive), name);
-  }
+  zip_t* fresh = written && written->reopen() ? written->zip() : nullptr;
+  const zip_int64_t freshIndex = fresh ? zip_name_locate(fresh, name.c_str(), ZIP_FL_ENC_RAW) : -1;
+  for (const std::string& archive : archives) RefreshArchive(archive, name, fresh, freshIndex);
 }
 
 }  // namespace
@@ -155,9 +193,10 @@ bool MakeBackup(int week) {
   }
   const std::string archive = BackupArchiveName(week);
   bool written;
+  ZipInMemory zip;
   {
     BusyPointer busy;
-    written = WriteArchive(FindFileNoCase(archive), LeagueFileNames());
+    written = WriteArchive(zip, FindFileNoCase(archive), LeagueFileNames());
   }
   const bool made = written && FileExists(archive);
   if (made) {
@@ -167,7 +206,7 @@ bool MakeBackup(int week) {
            "You need to be able to make backups. Please read about backups in the help file "
            "and correct this problem.");
   }
-  if (week >= 1) RefreshEarlierArchives(week);
+  if (week >= 1) RefreshEarlierArchives(week, made ? &zip : nullptr);
   return made;
 }
 

@@ -16,14 +16,17 @@ namespace {
 constexpr std::string_view kHeading = "TALLMARK UNDO 1\n";
 constexpr std::size_t kBlock = 64;  // the statistics and the log are compared in blocks
 
-// W: a set-up file kept whole; D: the changed blocks of a file; R: a range of a record file.
+// W: a set-up file kept whole; D: the changed blocks of a file; R: a range of a record file;
+// A: a file the week only appends to (the awards log), read no further than what it added.
 struct Part {
   char kind = 'W';
   std::string ext;
   bool existed = true;
-  std::int64_t offset = 0;      // R: where the range starts; D: the size before
-  std::uint64_t after = 0;      // D, R: check value of the contents after the week
-  std::string bytes;            // W: the file; R: the range; D: the changed blocks
+  std::int64_t offset = 0;      // R: where the range starts; D, A: the size before
+  std::uint64_t after = 0;      // D, R: check value of the contents after the week; A: of the
+                                // bytes the week added
+  std::string bytes;            // W: the file; R: the range; D: the changed blocks; A: the size
+                                // after (8 bytes)
 };
 
 std::uint64_t CheckValue(std::string_view bytes) {
@@ -65,6 +68,13 @@ std::string ReadRegion(const std::string& ext, std::int64_t offset, std::size_t 
       .readRange(offset + 1, static_cast<std::int64_t>(size),
                  reinterpret_cast<unsigned char*>(bytes.data()));
   return bytes;
+}
+
+std::uint64_t Number(const std::string& bytes) {
+  std::uint64_t v = 0;
+  for (std::size_t i = 0; i < bytes.size() && i < 8; ++i)
+    v |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+  return v;
 }
 
 std::string ReadFile(const std::string& ext, bool& exists) {
@@ -148,8 +158,11 @@ std::vector<Part> Capture(int week) {
     parts.push_back(std::move(p));
   };
   for (const char* ext : {".CFG", ".IDS", ".RST", ".MSG"}) add('W', ext, 0);
-  for (const char* ext : {".STT", ".SPC"}) add('D', ext, 0);
+  add('D', ".STT", 0);
   for (Part& p : parts) p.bytes = ReadFile(p.ext, p.existed);
+  const std::int64_t logSize = FileSize(PathOf(".SPC"));
+  add('A', ".SPC", std::max<std::int64_t>(logSize, 0));
+  parts.back().existed = logSize >= 0;
   const int teams = std::min<int>(std::max<int>(lg.LastTeam, lg.NumTeams), kMaxTeams);
   const int players = std::clamp<int>(lg.PlayersPerWeek, 1, 10);
   // The week's own block and records (R), and those of the week after it (N) as they were
@@ -181,12 +194,49 @@ std::string CurrentOf(const Part& p, bool& exists) {
   return ReadFile(p.ext, exists);
 }
 
+// A: the check value of what the file holds past its size before the week, up to size.
+std::uint64_t AppendedCheck(const Part& p, std::int64_t size) {
+  if (size <= p.offset) return CheckValue({});
+  return CheckValue(ReadRegion(p.ext, p.offset, static_cast<std::size_t>(size - p.offset)));
+}
+
+// Whether a part is as the week left it: A, the file still ends where the week left it, with the
+// same bytes added; the others, their contents.
+bool Unchanged(const Part& p) {
+  if (p.kind == 'A') {
+    const std::int64_t size = FileSize(PathOf(p.ext));
+    return size == static_cast<std::int64_t>(Number(p.bytes)) && AppendedCheck(p, size) == p.after;
+  }
+  bool exists = true;
+  return CheckValue(CurrentOf(p, exists)) == p.after;
+}
+
+// A: what the week appended (false when nothing).
+bool KeepAppended(Part& p) {
+  const std::int64_t size = FileSize(PathOf(p.ext));
+  if (size <= p.offset) return false;
+  p.after = AppendedCheck(p, size);
+  p.bytes.clear();
+  Put(p.bytes, static_cast<std::uint64_t>(size), 8);
+  return true;
+}
+
+// Cuts the file back to its size before the week.
+int CutBack(const Part& p) {
+  if (!p.existed) return RemoveFile(PathOf(p.ext));
+  bool exists = true;
+  std::string data = ReadFile(p.ext, exists);
+  data.resize(static_cast<std::size_t>(p.offset), '\0');
+  return WriteFileAtomic(PathOf(p.ext), data);
+}
+
 int PutBack(const Part& p) {
   if (p.kind == 'R' || p.kind == 'N') {
     return RecordFile(PathOf(p.ext), 1)
         .writeRange(p.offset + 1, static_cast<std::int64_t>(p.bytes.size()),
                     reinterpret_cast<const unsigned char*>(p.bytes.data()));
   }
+  if (p.kind == 'A') return CutBack(p);
   if (!p.existed) return RemoveFile(PathOf(p.ext));
   bool exists = true;
   const std::string data = p.kind == 'W' ? p.bytes : PutBackBlocks(ReadFile(p.ext, exists), p);
@@ -211,6 +261,10 @@ WeekSnapshot::~WeekSnapshot() { delete before_; }
 void WeekSnapshot::store() {
   std::vector<Part> kept;
   for (Part& p : before_->list) {
+    if (p.kind == 'A') {  // the week adds award lines to the log and changes nothing before
+      if (KeepAppended(p)) kept.push_back(std::move(p));
+      continue;
+    }
     bool exists = true;
     const std::string after = CurrentOf(p, exists);
     // What the week did not change is left out; the next week's records are kept all the same,
@@ -234,8 +288,7 @@ std::string UndoWeekFiles(int week, bool keepScores) {
     return "There is no record of how " + name + " was processed, so it cannot be undone.";
   for (const Part& p : parts) {
     if (p.kind == 'W' || p.kind == 'N' || (keepScores && p.ext == ".scr")) continue;
-    bool exists = true;
-    if (CheckValue(CurrentOf(p, exists)) != p.after)
+    if (!Unchanged(p))
       return "The league's files were changed after " + name + " was processed (" +
              LeagueBasePath() + p.ext + "), so it cannot be undone.";
   }

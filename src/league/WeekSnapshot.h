@@ -1,10 +1,11 @@
 // What processing a week changed, as it was before, kept beside the league (LEAGUE.U05 for
 // week 5) so that the week can be undone. It is written in the same commit as the processed
 // week, and holds only what the week changed: the set-up files (.CFG, .IDS, .RST, .MSG) whole,
-// the changed parts of the statistics file and the awards log, the week's block of the season
-// results file and the week's score records, and the next week's block and records as they were
-// before anything was entered for it. Each part of the week itself but the set-up files carries
-// a check value of its contents after the week, so that an undo refuses files changed since.
+// the changed parts of the statistics file, where the awards log ended (the week only adds
+// lines to it), the week's block of the season results file and the week's score records, and
+// the next week's block and records as they were before anything was entered for it. Each part
+// of the week itself but the set-up files carries a check value of its contents after the week
+// (of the awards log, of the lines it added), so that an undo refuses files changed since.
 #pragma once
 
 #include <string>

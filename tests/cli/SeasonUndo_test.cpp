@@ -99,6 +99,11 @@ TEST_F(SeasonUndo, GoldenSeasonUndoAndReprocess) {
     fs::copy_file(dir.file(std::string("SAMPLE.") + e), copy.file(std::string("SAMPLE.") + e));
   for (const char* e : {"U10", "U11", "U12"})
     fs::copy_file(dir.file(std::string("SAMPLE.") + e), copy.file(std::string("SAMPLE.") + e));
+  // An awards log changed since the week was processed refuses the undo.
+  const std::string log = Bytes(copy.file("SAMPLE.SPC"));
+  Put(copy.file("SAMPLE.SPC"), log + "A LINE ADDED LATER\r\n");
+  EXPECT_EQ(Run({"undo", copy.file("SAMPLE.CFG")}).status, 1);
+  Put(copy.file("SAMPLE.SPC"), log);
   for (int w = 12; w >= 10; --w) {
     CliResult r = Run({"undo", copy.file("SAMPLE.CFG")});
     ASSERT_EQ(r.status, 0) << r.err;

@@ -39,6 +39,16 @@ std::map<std::string, std::string> ArchiveContents(const std::string& path) {
   return entries;
 }
 
+// The size of an entry as packed in the archive.
+zip_uint64_t PackedSize(const std::string& path, const char* name) {
+  int code = 0;
+  zip_t* za = zip_open(path.c_str(), ZIP_RDONLY, &code);
+  zip_stat_t st;
+  const bool found = za && zip_stat(za, name, 0, &st) == 0;
+  if (za) zip_discard(za);
+  return found ? st.comp_size : 0;
+}
+
 struct TestEntry {
   std::string name;
   std::string data;
@@ -130,6 +140,8 @@ TEST_F(BackupTest, BackupOfWeekThreeRefreshesTheEarlierArchivesScoreFile) {
     EXPECT_EQ(entries.at("LEAGUE.scr"), scr) << w;
     EXPECT_EQ(entries.at("LEAGUE.CFG"), oldConfig) << w;  // only the score file is refreshed
     EXPECT_EQ(entries.size(), LeagueFiles(dir.path()).size());
+    // Copied as week 3's archive packs it, not packed again.
+    EXPECT_EQ(PackedSize(archive(w), "LEAGUE.scr"), PackedSize(archive(3), "LEAGUE.scr"));
   }
   EXPECT_FALSE(FileExists(archive(1)));  // a missing archive is not made up
   EXPECT_EQ(ArchiveContents(archive(3)), LeagueFiles(dir.path()));

@@ -75,10 +75,10 @@ BENCHMARK(BM_LoadLeague)->Unit(benchmark::kMillisecond);
 // Every report type over the whole processed season, every team, week, player, session and
 // category chosen, written as the text file destination writes it. The argument is the type.
 void BM_Report(benchmark::State& state) {
-  static Fixture* season = nullptr;  // one season processed for all the types
+  static std::unique_ptr<Fixture> season;  // one season processed for all the types
   if (!season) {
     SetFaultPlan(FaultPlan{0, 0, false});
-    season = new Fixture(kMaxWeeks);
+    season = std::make_unique<Fixture>(kMaxWeeks);
     for (int w = 1; w <= kMaxWeeks; ++w) {
       if (!ProcessWeek(w)) state.SkipWithError("week refused");
       lg.CurrentWeek = static_cast<Integer>(w);

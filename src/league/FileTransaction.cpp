@@ -243,25 +243,32 @@ void PrefetchRange(const std::string& path, std::int64_t offset, std::int64_t co
 }
 
 Recovery RecoverInterruptedCommit(const std::string& base) {
+  // One listing of the folder finds the journal (its name matched without regard to case) and
+  // the temporary files.
+  const std::string prefix = UpperAscii(fs::path(base).filename().string() + ".");
+  std::string journal;
+  std::vector<fs::path> temps;
+  std::error_code ec;
+  for (fs::directory_iterator it(FolderOf(base), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = UpperAscii(it->path().filename().string());
+    if (name.rfind(prefix, 0) != 0) continue;
+    if (name.size() == prefix.size() + 3 && name.compare(prefix.size(), 3, "JNL") == 0)
+      journal = it->path().string();
+    else if (name.find(".TMP", prefix.size() - 1) != std::string::npos)
+      temps.push_back(it->path());
+  }
   Recovery result = Recovery::None;
-  const std::string journal = FindFileNoCase(base + ".JNL");
   std::string bytes;
-  if (ReadWholeFile(journal, bytes) == kErrNone) {
+  if (!journal.empty() && overlay::ReadDiskWhole(journal, bytes) == kErrNone) {
     std::vector<Change> changes;
     const bool complete = overlay::ParseJournal(bytes, FolderOf(journal), changes);
     if (complete && Apply(changes, true) != kErrNone) return Recovery::None;  // tried again later
     ::unlink(journal.c_str());
     result = complete ? Recovery::Finished : Recovery::RolledBack;
   }
-  const std::string prefix = UpperAscii(fs::path(base).filename().string() + ".");
-  std::error_code ec;
-  for (fs::directory_iterator it(FolderOf(base), ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = UpperAscii(it->path().filename().string());
-    if (name.rfind(prefix, 0) != 0 || name.find(".TMP", prefix.size() - 1) == std::string::npos)
-      continue;
-    if (::unlink(it->path().c_str()) == 0 && result == Recovery::None)
-      result = Recovery::RolledBack;
-  }
+  // What the journal put in place is gone from its temporary name.
+  for (const fs::path& temp : temps)
+    if (::unlink(temp.c_str()) == 0 && result == Recovery::None) result = Recovery::RolledBack;
   if (result != Recovery::None) sysio::SyncFolder(FolderOf(base).c_str());
   return result;
 }

@@ -7,6 +7,7 @@
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/LeagueFileSet.h"
 #include "league/WeekFiles.h"
 
 namespace tallmark {
@@ -14,7 +15,7 @@ namespace tallmark {
 namespace {
 
 constexpr std::string_view kHeading = "TALLMARK UNDO 1\n";
-constexpr std::size_t kBlock = 64;  // the statistics and the log are compared in blocks
+constexpr std::size_t kBlock = 64;  // the statistics are compared in blocks
 
 // W: a set-up file kept whole; D: the changed blocks of a file; R: a range of a record file;
 // A: a file the week only appends to (the awards log), read no further than what it added.
@@ -126,6 +127,17 @@ std::string Serialize(int week, const std::vector<Part>& parts) {
   return out;
 }
 
+// Whether a part's sizes fit a league file of its kind: a damaged snapshot must not make an undo
+// grow a file beyond what a league can have.
+bool Plausible(const Part& p) {
+  const LeagueFileKind* kind = LeagueFileKindOf("U" + p.ext, "U");
+  if (!kind || p.offset < 0) return false;
+  std::uint64_t end = static_cast<std::uint64_t>(p.offset);
+  if (p.kind == 'R' || p.kind == 'N') end += p.bytes.size();
+  if (p.kind == 'A') end = std::max(end, Number(p.bytes));
+  return end <= kind->maxBytes;
+}
+
 bool Parse(const std::string& in, int week, std::vector<Part>& parts) {
   if (in.size() < kHeading.size() + 12 || in.compare(0, kHeading.size(), kHeading) != 0)
     return false;
@@ -142,6 +154,7 @@ bool Parse(const std::string& in, int week, std::vector<Part>& parts) {
     p.offset = static_cast<std::int64_t>(r.number(8));
     p.after = r.number(8);
     p.bytes = r.bytes(r.number(4));
+    if (r.ok && !Plausible(p)) return false;
     parts.push_back(std::move(p));
   }
   return r.ok && r.pos == end;

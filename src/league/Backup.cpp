@@ -14,6 +14,7 @@
 #include "league/LeagueFileSet.h"
 #include "common/Text.h"
 #include "common/UserIO.h"
+#include "league/ZipFileSource.h"
 #include "league/ZipInMemory.h"
 
 namespace fs = std::filesystem;

@@ -60,23 +60,26 @@ std::vector<std::string> LeagueFileNames() {
 // mostly zeros, so the fastest level keeps a backup small and the week's processing quick.
 constexpr int kCompressionLevel = 1;
 
-// Adds (or replaces) one file of DataPath in an open archive.
-bool AddFile(zip_t* za, const std::string& name) {
-  zip_source_t* source = ReadFileSource(za, lg.DataPath + name);
-  if (!source) return false;
-  zip_int64_t existing = zip_name_locate(za, name.c_str(), ZIP_FL_NOCASE | ZIP_FL_ENC_RAW);
+// Puts source in an open archive under name, replacing an entry of that name. Returns its index,
+// or -1 (the source freed).
+zip_int64_t PutEntry(zip_t* za, const std::string& name, zip_source_t* source) {
+  const zip_int64_t existing = zip_name_locate(za, name.c_str(), ZIP_FL_NOCASE | ZIP_FL_ENC_RAW);
   zip_int64_t index = existing;
   if (existing >= 0) {
     if (zip_file_replace(za, static_cast<zip_uint64_t>(existing), source, 0) < 0) index = -1;
   } else {
     index = zip_file_add(za, name.c_str(), source, ZIP_FL_ENC_GUESS);
   }
-  if (index < 0) {
-    zip_source_free(source);
-    return false;
-  }
-  return zip_set_file_compression(za, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                                  kCompressionLevel) == 0;
+  if (index < 0) zip_source_free(source);
+  return index;
+}
+
+// Adds (or replaces) one file of DataPath in an open archive.
+bool AddFile(zip_t* za, const std::string& name) {
+  zip_source_t* source = ReadFileSource(za, lg.DataPath + name);
+  const zip_int64_t index = source ? PutEntry(za, name, source) : -1;
+  return index >= 0 && zip_set_file_compression(za, static_cast<zip_uint64_t>(index),
+                                                 ZIP_CM_DEFLATE, kCompressionLevel) == 0;
 }
 
 // Writes the archive to its file: a temporary file renamed over it, so that a failure leaves
@@ -114,13 +117,7 @@ bool WriteArchive(ZipInMemory& zip, const std::string& archive,
 bool ReplaceScoreFile(zip_t* za, const std::string& name, zip_t* fresh, zip_int64_t freshIndex) {
   if (!fresh || freshIndex < 0) return AddFile(za, name);
   zip_source_t* source = zip_source_zip(za, fresh, static_cast<zip_uint64_t>(freshIndex), 0, 0, -1);
-  if (!source) return false;
-  const zip_int64_t existing = zip_name_locate(za, name.c_str(), ZIP_FL_NOCASE | ZIP_FL_ENC_RAW);
-  const bool added =
-      existing >= 0 ? zip_file_replace(za, static_cast<zip_uint64_t>(existing), source, 0) == 0
-                    : zip_file_add(za, name.c_str(), source, ZIP_FL_ENC_GUESS) >= 0;
-  if (!added) zip_source_free(source);
-  return added;
+  return source && PutEntry(za, name, source) >= 0;
 }
 
 bool RefreshArchive(const std::string& archive, const std::string& name, zip_t* fresh,

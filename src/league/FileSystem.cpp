@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <vector>
 
 #include "common/FileErrors.h"
@@ -54,6 +55,19 @@ int WriteFilesAtomic(const std::vector<FileContents>& files) {
   LeagueTransaction tx(base);
   for (const FileContents& f : files) overlay::ReplaceWhole(*overlay::Find(f.path), f.data);
   return tx.commit();
+}
+
+// The process's own number is in the name so that processes started from one another (which
+// share a generator's state) never pick the same name.
+int CreateTempBeside(const std::string& target, std::string& temp, unsigned mode) {
+  static std::mt19937_64 rng{std::random_device{}()};
+  int fd = -1;
+  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+    temp = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rng() % 1000000ULL);
+    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0 && errno != EEXIST) break;
+  }
+  return fd;
 }
 
 int WriteAll(int fd, const char* data, std::size_t size) {

@@ -38,6 +38,11 @@ int RemoveFile(const std::string& path);
 // The size of a file in bytes, -1 when it is missing.
 std::int64_t FileSize(const std::string& path);
 
+// Creates a new file beside target, named target + ".tmp" + the process's number + "-" + a
+// random number, open for writing, with mode (less the umask). Returns its descriptor, or -1
+// with errno set.
+int CreateTempBeside(const std::string& target, std::string& temp, unsigned mode);
+
 // Writes all of data to an open file descriptor. Returns 0 or an error number.
 int WriteAll(int fd, const char* data, std::size_t size);
 

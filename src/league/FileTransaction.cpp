@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <random>
 #include <set>
 
 #include "common/FileErrors.h"
@@ -31,13 +30,6 @@ std::string FolderOf(const std::string& path) {
   return folder.empty() ? "." : folder;
 }
 
-// A temporary name beside target, made with the process's own number so that processes started
-// from one another (which share a generator's state) never pick the same name.
-std::string TempNameFor(const std::string& target) {
-  static std::mt19937_64 rng{std::random_device{}()};
-  return target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rng() % 1000000ULL);
-}
-
 // A new temporary file beside target holding data, with target's permissions (0644 for a new
 // file), left open for the fsync; returns 0 or an error number.
 int WriteTemp(const std::string& target, std::string_view data, std::string& temp, int& fd) {
@@ -45,11 +37,7 @@ int WriteTemp(const std::string& target, std::string_view data, std::string& tem
   if (!fs::is_directory(FolderOf(target), ec)) return kErrPathNotFound;
   struct stat st;
   const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = TempNameFor(target);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0 && errno != EEXIST) break;
-  }
+  fd = CreateTempBeside(target, temp, 0600);
   if (fd < 0) {
     temp.clear();
     return ErrorFromErrno(errno);

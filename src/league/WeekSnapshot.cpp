@@ -71,12 +71,8 @@ std::string ReadRegion(const std::string& ext, std::int64_t offset, std::size_t 
   return bytes;
 }
 
-std::uint64_t Number(const std::string& bytes) {
-  std::uint64_t v = 0;
-  for (std::size_t i = 0; i < bytes.size() && i < 8; ++i)
-    v |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
-  return v;
-}
+// A: the size after the week, kept in the part's bytes.
+std::uint64_t SizeAfter(const Part& p) { return Reader{p.bytes}.number(8); }
 
 std::string ReadFile(const std::string& ext, bool& exists) {
   std::string data;
@@ -134,7 +130,7 @@ bool Plausible(const Part& p) {
   if (!kind || p.offset < 0) return false;
   std::uint64_t end = static_cast<std::uint64_t>(p.offset);
   if (p.kind == 'R' || p.kind == 'N') end += p.bytes.size();
-  if (p.kind == 'A') end = std::max(end, Number(p.bytes));
+  if (p.kind == 'A') end = std::max(end, SizeAfter(p));
   return end <= kind->maxBytes;
 }
 
@@ -218,7 +214,7 @@ std::uint64_t AppendedCheck(const Part& p, std::int64_t size) {
 bool Unchanged(const Part& p) {
   if (p.kind == 'A') {
     const std::int64_t size = FileSize(PathOf(p.ext));
-    return size == static_cast<std::int64_t>(Number(p.bytes)) && AppendedCheck(p, size) == p.after;
+    return size == static_cast<std::int64_t>(SizeAfter(p)) && AppendedCheck(p, size) == p.after;
   }
   bool exists = true;
   return CheckValue(CurrentOf(p, exists)) == p.after;

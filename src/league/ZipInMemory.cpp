@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
@@ -38,18 +37,6 @@ int ReadOwned(const std::string& path, void*& data, std::size_t& size) {
   ::close(fd);
   if (result != kErrNone) std::free(data);
   return result;
-}
-
-// A new temporary file beside path; returns its descriptor, or -1 with errno set.
-int CreateTemp(const std::string& path, std::string& temp) {
-  static std::mt19937_64 rng{std::random_device{}()};
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(rng() % 1000000ULL);
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) break;
-  }
-  return fd;
 }
 
 // Copies what the open source holds to fd. Returns 0 or an error number.
@@ -121,7 +108,7 @@ int ZipInMemory::writeFile(const std::string& path) {
   if (za_ || !source_ || zip_source_stat(source_, &st) < 0) return kErrDeviceIO;
   if ((st.valid & ZIP_STAT_SIZE) && st.size == 0) return RemoveFile(path);
   std::string temp;
-  const int fd = CreateTemp(path, temp);
+  const int fd = CreateTempBeside(path, temp, 0666);
   if (fd < 0) return ErrorFromErrno(errno);
   struct stat old;
   int result = kErrNone;

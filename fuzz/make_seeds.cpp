@@ -10,6 +10,7 @@
 #include "FuzzLeague.h"
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
+#include "league/FileOverlay.h"
 #include "league/LeagueData.h"
 
 namespace fs = std::filesystem;
@@ -50,6 +51,16 @@ int main(int argc, char** argv) {
   SeedPicked(out / "week_files", {SampleFile(".SEA"), SampleFile(".scr")});
   SeedPicked(out / "program_files", {ProgramFile("SportsInfo.dat"), ProgramFile("SCHEDULE.DAT")});
   Seed(out / "stats_file", "SAMPLE.STT", Bytes(SampleFile(".STT")));
+  Seed(out / "undo_record", "SAMPLE.U04", Bytes(SampleFile(".U04")));
+  // A journal that patches the bulletin and removes a file of the league, and one that names a
+  // file outside the folder.
+  using overlay::Change;
+  const std::string folder = fuzz::SampleFolder().substr(0, fuzz::SampleFolder().size() - 1);
+  const std::vector<Change> changes = {{Change::Patch, folder + "/SAMPLE.MSG", {}, 1, "NEW"},
+                                       {Change::Remove, folder + "/SAMPLE.CSV", {}, 0, {}}};
+  Seed(out / "journal_file", "SAMPLE.JNL", overlay::JournalBytes(changes, folder));
+  Seed(out / "journal_file", "OUTSIDE.JNL",
+       overlay::JournalBytes({{Change::Remove, "/tmp/x", {}, 0, {}}}, folder));
   fuzz::OpenAndReadThrough();
   if (!MakeBackup(lg.CurrentWeek)) return 1;
   Seed(out / "restore_zip", "backup.zip", Bytes(BackupArchiveName(lg.CurrentWeek)));

@@ -41,7 +41,7 @@ int Run(const std::vector<std::string>& args) {
   bool ok = true;
   const std::string text = BulletinFromFile(Utf8ToCp1252(raw, &ok));
   if (!ok) return Failure(file + " has characters the league's files cannot hold");
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeague(rest[0], !file.empty())) return status;
   if (file.empty()) {
     std::printf("%s\n", Cp1252ToUtf8(lg.BulletinText).c_str());
     return kExitOk;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "league/FileSystem.h"
+
 namespace tallmark::cli {
 
 namespace {
@@ -29,6 +31,18 @@ int UsageError(const std::string& name, const std::string& problem) {
 int Failure(const std::string& message) {
   std::fprintf(stderr, "tallmark-cli: %s\n", message.c_str());
   return kExitFailure;
+}
+
+bool ReadSheetFile(const std::string& path, std::uint64_t maxBytes, std::string& out) {
+  const std::int64_t size = FileSize(path);
+  if (size > static_cast<std::int64_t>(maxBytes)) {
+    Failure(path + " is larger than the sheet of the largest league can be (" +
+            std::to_string(maxBytes) + " bytes); nothing was changed");
+    return false;
+  }
+  if (ReadWholeFile(path, out) == 0) return true;
+  Failure("cannot read " + path);
+  return false;
 }
 
 Args::Args(const std::vector<std::string>& args) : args_(args), used_(args.size(), false) {}

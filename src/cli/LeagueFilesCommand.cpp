@@ -6,7 +6,9 @@
 #include "cli/Commands.h"
 #include "league/Backup.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
+#include "league/LeagueLock.h"
 #include "setup/NewSeason.h"
 
 namespace fs = std::filesystem;
@@ -42,8 +44,14 @@ int RunNewSeason(const std::vector<std::string>& args) {
   std::error_code ec;
   if (!fs::is_directory(fs::path(target).parent_path(), ec))
     return Failure("no folder " + fs::path(target).parent_path().string());
+  // What a stopped new-season left of this target is finished or removed first, by its writer.
+  const std::string targetBase = target.substr(0, target.size() - 4);
+  const LockAttempt lock = HoldLeagueLock(targetBase);
+  if (lock.result == LockResult::Refused)
+    return Failure(target + " is being made by " + lock.holder);
+  RecoverInterruptedCommit(targetBase);
   if (FileExists(target)) return Failure(target + " already exists; choose a new name");
-  if (!OpenLeagueFile(pos[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(pos[0])) return status;
   bool asked = false;
   FileChooser choose = [&]() -> std::optional<std::string> {
     if (asked) {
@@ -62,7 +70,7 @@ int RunBackup(const std::vector<std::string>& args) {
   std::vector<std::string> pos;
   int status = kExitOk;
   if (!Positional("backup", args, 1, pos, status)) return status;
-  if (!OpenLeagueFile(pos[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(pos[0])) return status;
   if (!MakeBackup(lg.CurrentWeek)) return kExitFailure;
   std::printf("%s\n", BackupArchiveName(lg.CurrentWeek).c_str());
   return kExitOk;
@@ -80,7 +88,8 @@ int RunRestore(const std::vector<std::string>& args) {
   const std::string title = fs::path(archive).filename().string();
   const std::string base = title.size() >= 4 ? title.substr(0, title.size() - 4) : std::string();
   const std::string config = FindLeagueConfig(folder, base);
-  if (!config.empty() && !OpenLeagueFile(folder + config)) return kExitFailure;
+  if (!config.empty())
+    if (int status = OpenLeagueForWriting(folder + config)) return status;
   if (!RestoreBackup([&]() -> std::optional<std::string> { return archive; }))
     return kExitFailure;
   if (LeagueOpen()) std::printf("%s\n", (LeagueBasePath() + ".CFG").c_str());

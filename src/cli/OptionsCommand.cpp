@@ -84,7 +84,7 @@ int Run(const std::vector<std::string>& args) {
   if (rest.size() != 1) return UsageError(kName, "give the league's .CFG file");
   if (setting && assignments.empty()) return UsageError(kName, "--set needs NAME=VALUE");
   if (setting && json) return UsageError(kName, "--json only lists the options");
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeague(rest[0], setting)) return status;
   if (!setting) {
     PrintOptions(json);
     return kExitOk;

@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "league/Backup.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "common/Text.h"
 #include "processing/ScoreEntry.h"
@@ -38,7 +39,7 @@ int RunProcess(const std::vector<std::string>& args) {
   std::vector<std::string> rest = a.positional();
   if (a.bad()) return UsageError("process", a.problem());
   if (rest.size() != 1) return UsageError("process");
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
 
   ScoreEntry entry;
   EntryOpen opened = entry.open();
@@ -73,6 +74,8 @@ int RunProcess(const std::vector<std::string>& args) {
   if (backupFailed)
     return Failure("week " + std::to_string(week) +
                    " was not processed (give --no-backup to process without a backup)");
+  if (left == EntryLeave::Failed && LastCommitResult() == kErrCommitPending)
+    return Failure("week " + std::to_string(week) + ": " + ErrorDescription(kErrCommitPending));
   if (left == EntryLeave::Failed)
     return Failure("week " + std::to_string(week) +
                    " was not processed: the league's files are as they were");

@@ -26,8 +26,8 @@ int Run(const std::vector<std::string>& args) {
   if (file.empty()) return UsageError(kName, "--file is required");
 
   std::string csv;
-  if (ReadWholeFile(file, csv) != 0) return Failure("cannot read " + file);
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (!ReadSheetFile(file, kMaxRosterSheetBytes, csv)) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
   LeagueTransaction tx;  // the roster's records and the league's files in one commit
   RosterImportResult result = ImportRoster(csv);
   if (!result.ok()) {
@@ -39,6 +39,7 @@ int Run(const std::vector<std::string>& args) {
   if (!SaveLeague()) return Failure("the league could not be saved");
   ErrorTrap trap;
   trap.set(tx.commit());
+  if (trap.number() == kErrCommitPending) return Failure(ErrorDescription(kErrCommitPending));
   if (!trap.report()) return Failure("the league could not be saved; its files are as they were");
   std::printf("%d roster place(s) filled\n", result.rowsApplied);
   return kExitOk;

@@ -9,8 +9,10 @@
 #include "cli/CaptureUserIO.h"
 #include "cli/Commands.h"
 #include "cli/ScoresCsv.h"
+#include "common/FileErrors.h"
 #include "league/ConfigFile.h"
 #include "league/FileSystem.h"
+#include "league/FileTransaction.h"
 #include "common/Text.h"
 #include "processing/ScoreEntry.h"
 #include "common/Functs.h"
@@ -253,8 +255,8 @@ int RunScores(const std::vector<std::string>& args) {
   if (a.bad()) return UsageError("scores", a.problem());
   if (rest.size() != 1 || week == 0 || file.empty()) return UsageError("scores");
   std::string data;
-  if (ReadWholeFile(file, data) != 0) return Failure("cannot read " + file);
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (!ReadSheetFile(file, kMaxScoreSheetBytes, data)) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
   if (lg.CurrentWeek >= lg.NumWeeks)
     return Failure("The results for all scheduled weeks have been entered.");
   if (week != lg.CurrentWeek + 1)
@@ -267,16 +269,23 @@ int RunScores(const std::vector<std::string>& args) {
     std::vector<std::string> refusals = trial.run();
     if (!refusals.empty()) return PrintRefusals(refusals);
   }
-  // Every line is taken: open the league again (the trial changed memory only) and store.
+  // Every line is taken: open the league again (the trial changed memory only) and store the
+  // whole sheet in one commit.
   InitLeagueData();
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
+  LeagueTransaction tx;
   SheetEntry entry(sheet, true);
   std::vector<std::string> refusals = entry.run();
   for (const std::string& r : refusals) std::fprintf(stderr, "tallmark-cli scores: %s\n", r.c_str());
+  if (!refusals.empty()) return Failure("nothing was stored");
   entry.entry().leaveWithoutProcessing();
   SaveLeague();
+  if (const int err = tx.commit(); err != kErrNone)
+    return Failure(err == kErrCommitPending
+                       ? "week " + std::to_string(week) + ": " + ErrorDescription(err)
+                       : "nothing was stored: " + ErrorDescription(err));
   std::printf("Week %d: %s\n", week, entry.entry().statusText().c_str());
-  return refusals.empty() ? kExitOk : kExitFailure;
+  return kExitOk;
 }
 
 CommandRegistration reg({"scores", "LEAGUE.CFG --week N --file SCORES.CSV",

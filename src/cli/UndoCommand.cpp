@@ -16,7 +16,7 @@ int RunUndo(const std::vector<std::string>& args) {
   a.finish();
   std::vector<std::string> rest = a.positional();
   if (a.bad() || rest.size() != 1) return UsageError("undo", a.problem());
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
   const int week = lg.CurrentWeek;
   const std::string problem = UndoLastWeek();
   if (!problem.empty()) return Failure(problem);
@@ -30,7 +30,7 @@ int RunReprocess(const std::vector<std::string>& args) {
   a.finish();
   std::vector<std::string> rest = a.positional();
   if (a.bad() || rest.size() != 1 || from == 0) return UsageError("reprocess", a.problem());
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
   const int last = lg.CurrentWeek;
   std::string problem;
   {

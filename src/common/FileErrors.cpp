@@ -25,6 +25,15 @@ std::string ErrorDescription(int number) {
     case kErrBadArchive: return "The backup archive is damaged or unsafe";
     case kErrWeekBlockFull:
       return "A week of the season results file holds at most 52 lane slots (26 lane pairs)";
+    case kErrUnreadLeague:
+      return "A file of the league could not be read, so nothing was written";
+    case kErrCommitPending:
+      return "The change is saved but not all of it is in place yet; it is complete or will be "
+             "completed when the league is next opened";
+    case kErrJournalUnsafe:
+      return "The league's unfinished-save journal names files outside the league, so nothing "
+             "was applied";
+    case kErrReadOnly: return "The league is open read-only, so nothing was written";
     default: return "Application-defined or object-defined error";
   }
 }

@@ -23,6 +23,11 @@ enum ErrorNumber : int {
   kErrPathNotFound = 76,      // "Path not found"
   kErrBadArchive = 1001,      // "The backup archive is damaged or unsafe"
   kErrWeekBlockFull = 1002,   // a week holds at most 52 lane slots (26 lane pairs)
+  kErrUnreadLeague = 1003,    // a file of the league could not be read: nothing is written
+  kErrCommitPending = 1004,   // the commit's journal is in place: the change is made, or is
+                              // finished at the league's next opening
+  kErrJournalUnsafe = 1005,   // a journal names files that are not the league's own
+  kErrReadOnly = 1006,        // the league is open read-only
 };
 
 // The description shown for an error number.

@@ -5,6 +5,7 @@
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/ReadErrors.h"
 #include "league/SeqFile.h"
 #include "league/SportFile.h"
 
@@ -208,7 +209,7 @@ bool ReadConfig() {
   ReadTables(in);
   ErrorTrap trap;
   trap.set(r.error());
-  return trap.report();
+  return ReportReadError(trap, ConfigPath());
 }
 
 std::string ConfigText() {

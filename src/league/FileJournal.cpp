@@ -1,10 +1,13 @@
 // The commit journal's layout: a heading line, then each change (its kind, the file, for a
 // rename the temporary file, for a patch the offset and the bytes), then "E" and a 64-bit
-// check value of everything before it. Names in the journal's folder are kept without it, so
-// that a league folder moved after a stop still finishes its commit.
+// check value of everything before it. Names are kept without the folder, so that a league
+// folder moved after a stop still finishes its commit; reading one back, only the league's own
+// file names are taken (a journal is read from a folder that may come from anyone).
 #include <cstring>
 
+#include "common/Text.h"
 #include "league/FileOverlay.h"
+#include "league/LeagueFileSet.h"
 
 namespace tallmark::overlay {
 
@@ -50,9 +53,13 @@ class JournalReader {
     pos_ += n;
     return true;
   }
-  bool name(std::string& out) {
+  // A plain file name of the folder; unsafe is set for anything else.
+  bool name(std::string& out, bool& unsafe) {
     if (!raw(out) || out.empty()) return false;
-    if (out[0] != '/') out = folder_ + "/" + out;
+    if (out.find('/') != std::string::npos || out.find('\0') != std::string::npos ||
+        out == "." || out == "..")
+      unsafe = true;
+    out = folder_ + "/" + out;
     return true;
   }
   std::size_t pos() const { return pos_; }
@@ -64,12 +71,12 @@ class JournalReader {
   std::size_t pos_ = 0;
 };
 
-bool ParseChange(JournalReader& in, char kind, Change& c) {
+bool ParseChange(JournalReader& in, char kind, Change& c, bool& unsafe) {
   c.kind = static_cast<Change::Kind>(kind);
-  if (!in.name(c.target)) return false;
+  if (!in.name(c.target, unsafe)) return false;
   std::uint64_t offset = 0;
   switch (kind) {
-    case Change::Rename: return in.name(c.temp);
+    case Change::Rename: return in.name(c.temp, unsafe);
     case Change::Patch:
       if (!in.number(offset, 8)) return false;
       c.offset = static_cast<std::int64_t>(offset);
@@ -77,6 +84,19 @@ bool ParseChange(JournalReader& in, char kind, Change& c) {
     case Change::Remove: return true;
     default: return false;
   }
+}
+
+std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+// A change the league named league may make: to one of its own files, from a temporary file
+// of that same file.
+bool OwnChange(const Change& c, const std::string& league) {
+  const std::string target = NameOf(c.target);
+  if (!LeagueOwnsName(target, league)) return false;
+  if (c.kind != Change::Rename) return true;
+  const std::string temp = NameOf(c.temp);
+  return LeagueOwnsName(temp, league, true) &&
+         UpperAscii(temp.substr(0, target.size())) == UpperAscii(target);
 }
 
 }  // namespace
@@ -98,27 +118,32 @@ std::string JournalBytes(const std::vector<Change>& changes, const std::string& 
   return out;
 }
 
-bool ParseJournal(const std::string& bytes, const std::string& folder, std::vector<Change>& out) {
+JournalState ParseJournal(const std::string& bytes, const std::string& folder,
+                          const std::string& league, std::vector<Change>& out) {
   out.clear();
   if (bytes.size() < kHeading.size() + 9 || bytes.compare(0, kHeading.size(), kHeading) != 0)
-    return false;
+    return JournalState::Incomplete;
   const std::size_t end = bytes.size() - 9;
-  if (bytes[end] != 'E') return false;
+  if (bytes[end] != 'E') return JournalState::Incomplete;
   JournalReader in(bytes, folder);
   in.skip(end + 1);
   std::uint64_t check = 0;
   if (!in.number(check, 8) || check != CheckValue(std::string_view(bytes).substr(0, end + 1)))
-    return false;
+    return JournalState::Incomplete;
   JournalReader changes(bytes, folder);
   changes.skip(kHeading.size());
+  bool unsafe = false;
   while (changes.pos() < end) {
     Change c{};
     const char kind = bytes[changes.pos()];
     changes.skip(1);
-    if (!ParseChange(changes, kind, c)) return false;
+    if (!ParseChange(changes, kind, c, unsafe)) return JournalState::Incomplete;
+    unsafe = unsafe || !OwnChange(c, league);
     out.push_back(std::move(c));
   }
-  return changes.pos() == end;
+  if (changes.pos() != end) return JournalState::Incomplete;
+  if (unsafe) out.clear();
+  return unsafe ? JournalState::Unsafe : JournalState::Complete;
 }
 
 }  // namespace tallmark::overlay

@@ -54,8 +54,12 @@ int WriteRange(HeldFile& f, std::int64_t offset, std::size_t size, const unsigne
 // -1 when the file does not exist.
 std::int64_t Size(HeldFile& f);
 
-// Journal of a commit: its bytes, and the changes read back from them (false when damaged).
+// Journal of a commit: its bytes, and the changes read back from them. Incomplete: cut short
+// or damaged (a stop while it was written); Unsafe: whole, but naming anything but the own
+// files (LeagueOwnsName) of the league named league in folder; then out is empty.
+enum class JournalState { Complete, Incomplete, Unsafe };
 std::string JournalBytes(const std::vector<Change>& changes, const std::string& folder);
-bool ParseJournal(const std::string& bytes, const std::string& folder, std::vector<Change>& out);
+JournalState ParseJournal(const std::string& bytes, const std::string& folder,
+                          const std::string& league, std::vector<Change>& out);
 
 }  // namespace tallmark::overlay

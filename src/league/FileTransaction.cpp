@@ -12,6 +12,9 @@
 #include "league/FileOverlay.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/LeagueFileSet.h"
+#include "league/LeagueStamp.h"
+#include "league/ReadErrors.h"
 #include "league/SysIO.h"
 #include "common/Text.h"
 
@@ -24,6 +27,8 @@ namespace {
 using overlay::Change;
 
 std::unique_ptr<overlay::Held> root;
+bool writesRefused = false;
+int lastCommit = kErrNone;
 
 std::string FolderOf(const std::string& path) {
   std::string folder = fs::path(path).parent_path().string();
@@ -155,35 +160,82 @@ int SyncAndClose(std::vector<int>& fds) {
   return result;
 }
 
+// Why nothing may be written, decided before anything is: a file of a league that could not be
+// read whole, or writes refused altogether.
+int Refusal(const overlay::Held& held) {
+  for (const auto& [key, f] : held.byPath) {
+    if (!f->replaced && !f->removed && f->dirty.empty()) continue;
+    if (writesRefused) return kErrReadOnly;
+    if (ReadErrorFor(f->path) != kErrNone) return kErrUnreadLeague;
+  }
+  return kErrNone;
+}
+
+// One whole file replaced without a journal: once the rename is made, the change is made.
+int ApplySingle(const Change& c) {
+  if (c.kind == Change::Rename && sysio::Rename(c.temp.c_str(), c.target.c_str()) != 0) {
+    const int err = ErrorFromErrno(errno);
+    ::unlink(c.temp.c_str());
+    return err;
+  }
+  if (c.kind == Change::Remove && sysio::Unlink(c.target.c_str()) != 0 && errno != ENOENT)
+    return ErrorFromErrno(errno);
+  return sysio::SyncFolder(FolderOf(c.target).c_str()) == 0 ? kErrNone : kErrCommitPending;
+}
+
+// Takes out of changes those to files that are not the league's own in its folder (the program
+// folder's sport file): they are put in place on their own, before the league's, so that a
+// journal names the league's files only.
+std::vector<Change> TakeOutside(std::vector<Change>& changes, const std::string& base) {
+  const std::string folder = FolderOf(base);
+  const std::string league = fs::path(base).filename().string();
+  std::vector<Change> own, outside;
+  for (Change& c : changes) {
+    const bool mine = FolderOf(c.target) == folder &&
+                      LeagueOwnsName(fs::path(c.target).filename().string(), league);
+    (mine ? own : outside).push_back(std::move(c));
+  }
+  changes = std::move(own);
+  return outside;
+}
+
 int CommitHeld(overlay::Held& held, const std::string& base) {
   if (held.error != kErrNone) return held.error;
+  if (int refused = Refusal(held)) return refused;
+  const std::string journal = base + ".JNL";
+  // A journal still in place is a commit not yet finished: a new one would take its place.
+  if (FileExists(journal)) return kErrCommitPending;
   std::vector<Change> changes;
   std::vector<int> fds;
   std::string journalTemp;
   int err = Collect(held, changes, fds);
+  std::vector<Change> outside = TakeOutside(changes, base);
   const bool single = changes.size() == 1 && changes[0].kind != Change::Patch;
-  const std::string journal = base + ".JNL";
   if (err == kErrNone && !single && !changes.empty()) {
     int fd = -1;
     err = WriteTemp(journal, overlay::JournalBytes(changes, FolderOf(journal)), journalTemp, fd);
     if (fd >= 0) fds.push_back(fd);
   }
   if (err == kErrNone) err = SyncAndClose(fds);
+  if (err == kErrNone && !outside.empty()) err = Apply(outside, false);
+  bool journalDurable = true;
   if (err == kErrNone && !single && !changes.empty()) {
     if (sysio::Rename(journalTemp.c_str(), journal.c_str()) != 0) err = ErrorFromErrno(errno);
-    else if (sysio::SyncFolder(FolderOf(journal).c_str()) != 0) err = ErrorFromErrno(errno);
+    else journalDurable = sysio::SyncFolder(FolderOf(journal).c_str()) == 0;
   }
   if (err != kErrNone) {
+    Discard(outside, fds, {});
     Discard(changes, fds, journalTemp);
     return err;
   }
   if (changes.empty()) return kErrNone;
-  // From here the commit is made: a failure leaves the journal for the next opening to finish.
-  if (int applied = Apply(changes, false)) return applied;
-  if (single) return kErrNone;
-  if (sysio::Unlink(journal.c_str()) != 0 ||
-      sysio::SyncFolder(FolderOf(journal).c_str()) != 0)
-    return ErrorFromErrno(errno);
+  if (single) return ApplySingle(changes[0]);
+  // From here the commit is made: its temporary files go only by being put in place, and a
+  // failure leaves the journal for the next opening to finish.
+  if (Apply(changes, false) != kErrNone) return kErrCommitPending;
+  if (sysio::Unlink(journal.c_str()) != 0 || sysio::SyncFolder(FolderOf(journal).c_str()) != 0 ||
+      !journalDurable)
+    return kErrCommitPending;
   return kErrNone;
 }
 
@@ -208,7 +260,10 @@ int LeagueTransaction::commit() {
   done_ = true;
   overlay::SetCurrent(nullptr);
   std::unique_ptr<overlay::Held> held = std::move(root);
-  return CommitHeld(*held, journalBase_.empty() ? LeagueBasePath() : journalBase_);
+  const std::string base = journalBase_.empty() ? LeagueBasePath() : journalBase_;
+  lastCommit = CommitHeld(*held, base);
+  if (lastCommit == kErrNone || lastCommit == kErrCommitPending) RenoteLeagueFiles();
+  return lastCommit;
 }
 
 bool LeagueTransaction::commitReported() {
@@ -223,6 +278,8 @@ void LeagueTransaction::rollback() {
 
 bool InTransaction() { return root != nullptr; }
 
+int LastCommitResult() { return lastCommit; }
+
 void PrefetchRange(const std::string& path, std::int64_t offset, std::int64_t count) {
   overlay::HeldFile* f = overlay::Find(path);
   if (!f || count <= 0) return;
@@ -230,30 +287,45 @@ void PrefetchRange(const std::string& path, std::int64_t offset, std::int64_t co
   if (err != kErrNone && root->error == kErrNone) root->error = err;
 }
 
+std::string DamagedJournalPath(const std::string& base) { return base + ".JNL.damaged"; }
+
+void SetWritesRefused(bool refused) { writesRefused = refused; }
+bool WritesRefused() { return writesRefused; }
+
 Recovery RecoverInterruptedCommit(const std::string& base) {
   // One listing of the folder finds the journal (its name matched without regard to case) and
-  // the temporary files.
-  const std::string prefix = UpperAscii(fs::path(base).filename().string() + ".");
+  // the temporary files: the commits' and the backup archives' (these go without a word).
+  const std::string league = fs::path(base).filename().string();
+  const std::string prefix = UpperAscii(league + ".");
   std::string journal;
-  std::vector<fs::path> temps;
+  std::vector<fs::path> temps, archiveTemps;
   std::error_code ec;
   for (fs::directory_iterator it(FolderOf(base), ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = UpperAscii(it->path().filename().string());
-    if (name.rfind(prefix, 0) != 0) continue;
-    if (name.size() == prefix.size() + 3 && name.compare(prefix.size(), 3, "JNL") == 0)
-      journal = it->path().string();
-    else if (name.find(".TMP", prefix.size() - 1) != std::string::npos)
-      temps.push_back(it->path());
+    const std::string file = it->path().filename().string();
+    const std::string name = UpperAscii(file);
+    if (name == prefix + "JNL") journal = it->path().string();
+    else if (name.rfind(prefix + "JNL.TMP", 0) == 0 || LeagueOwnsName(file, league, true))
+      (name[0] == '&' ? archiveTemps : temps).push_back(it->path());
   }
   Recovery result = Recovery::None;
   std::string bytes;
   if (!journal.empty() && overlay::ReadDiskWhole(journal, bytes) == kErrNone) {
     std::vector<Change> changes;
-    const bool complete = overlay::ParseJournal(bytes, FolderOf(journal), changes);
-    if (complete && Apply(changes, true) != kErrNone) return Recovery::None;  // tried again later
-    ::unlink(journal.c_str());
-    result = complete ? Recovery::Finished : Recovery::RolledBack;
+    const overlay::JournalState state = overlay::ParseJournal(
+        bytes, FolderOf(journal), fs::path(base).filename().string(), changes);
+    if (state == overlay::JournalState::Complete && Apply(changes, true) != kErrNone)
+      return Recovery::None;  // tried again at the next opening
+    if (state == overlay::JournalState::Unsafe) {
+      if (sysio::Rename(journal.c_str(), DamagedJournalPath(base).c_str()) != 0)
+        return Recovery::Unsafe;
+    } else {
+      ::unlink(journal.c_str());
+    }
+    result = state == overlay::JournalState::Complete ? Recovery::Finished
+             : state == overlay::JournalState::Unsafe ? Recovery::Unsafe
+                                                      : Recovery::RolledBack;
   }
+  for (const fs::path& temp : archiveTemps) ::unlink(temp.c_str());
   // What the journal put in place is gone from its temporary name.
   for (const fs::path& temp : temps)
     if (::unlink(temp.c_str()) == 0 && result == Recovery::None) result = Recovery::RolledBack;

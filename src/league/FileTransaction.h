@@ -24,8 +24,10 @@ class LeagueTransaction {
   LeagueTransaction(const LeagueTransaction&) = delete;
   LeagueTransaction& operator=(const LeagueTransaction&) = delete;
 
-  // Returns 0 or an error number; after an error nothing held is written, unless the journal
-  // was already complete (then the next opening of the league finishes the commit).
+  // Returns 0 or an error number; after an error nothing held is written, except for
+  // kErrCommitPending: the journal was in place, so the change is made or the next opening of
+  // the league finishes it. A held file of a league that met a read error since it was loaded
+  // (league/ReadErrors.h) refuses the whole commit before anything is written.
   int commit();
   // commit(), with an error reported through the common handler. True when written.
   bool commitReported();
@@ -41,14 +43,28 @@ class LeagueTransaction {
 
 bool InTransaction();
 
+// The result of the last outermost commit (0 or an error number): kErrCommitPending tells a
+// caller that the change is made, or will be at the next opening, whatever failed after.
+int LastCommitResult();
+
 // Reads ahead count bytes of a file from offset into the open transaction, in one access, so
 // that the record reads and writes within them touch no file. Without a transaction it does
 // nothing.
 void PrefetchRange(const std::string& path, std::int64_t offset, std::int64_t count);
 
-enum class Recovery { None, Finished, RolledBack };
+// While set, every commit that would change a file is refused (kErrReadOnly): a league opened
+// read-only.
+void SetWritesRefused(bool refused);
+bool WritesRefused();
+
+enum class Recovery { None, Finished, RolledBack, Unsafe };
 // Finishes or rolls back a commit of the league at base (path without extension) that a
-// stopped program left behind, and removes its temporary files.
+// stopped program left behind, and removes its temporary files. A journal that names anything
+// but the league's own files in its folder is applied in no part: it is kept aside as
+// base + ".JNL.damaged" (Unsafe).
 Recovery RecoverInterruptedCommit(const std::string& base);
+
+// The name a journal kept aside gets.
+std::string DamagedJournalPath(const std::string& base);
 
 }  // namespace tallmark

@@ -1,5 +1,7 @@
 #include "league/LeagueFileSet.h"
 
+#include <cctype>
+
 #include "common/Text.h"
 #include "league/LeagueData.h"
 #include "league/StatsFile.h"
@@ -70,6 +72,44 @@ const LeagueFileKind* LeagueFileKindOf(const std::string& name, const std::strin
   for (const LeagueFileKind& kind : LeagueFileKinds())
     if (extension == UpperAscii(kind.extension)) return &kind;
   return nullptr;
+}
+
+namespace {
+
+bool TwoDigitsAt(const std::string& s, std::size_t at) {
+  return s.size() == at + 2 && std::isdigit(static_cast<unsigned char>(s[at])) &&
+         std::isdigit(static_cast<unsigned char>(s[at + 1]));
+}
+
+// Whether upperName from at on is a temporary file's ending: ".TMP", then digits and "-".
+bool TemporaryEnding(const std::string& upperName, std::size_t at) {
+  if (upperName.compare(at, 4, ".TMP") != 0 || upperName.size() == at + 4) return false;
+  for (std::size_t i = at + 4; i < upperName.size(); ++i)
+    if (!std::isdigit(static_cast<unsigned char>(upperName[i])) && upperName[i] != '-')
+      return false;
+  return true;
+}
+
+bool OwnFileName(const std::string& upperName, const std::string& upperBase) {
+  if (LeagueFileKindOf(upperName, upperBase)) return true;
+  const std::string undo = upperBase + ".U";
+  if (upperName.compare(0, undo.size(), undo) == 0 && TwoDigitsAt(upperName, undo.size()))
+    return true;
+  const std::string archive = "&" + upperBase.substr(1) + ".Z";
+  return upperName.compare(0, archive.size(), archive) == 0 &&
+         TwoDigitsAt(upperName, archive.size());
+}
+
+}  // namespace
+
+bool LeagueOwnsName(const std::string& name, const std::string& base, bool temporary) {
+  if (base.empty() || name.find('/') != std::string::npos) return false;
+  const std::string upperName = UpperAscii(name);
+  const std::string upperBase = UpperAscii(base);
+  if (!temporary) return OwnFileName(upperName, upperBase);
+  const std::size_t tmp = upperName.rfind(".TMP");
+  return tmp != std::string::npos && TemporaryEnding(upperName, tmp) &&
+         OwnFileName(upperName.substr(0, tmp), upperBase);
 }
 
 }  // namespace tallmark

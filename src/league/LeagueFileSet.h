@@ -21,6 +21,12 @@ const std::vector<LeagueFileKind>& LeagueFileKinds();
 // the name is no file of that league.
 const LeagueFileKind* LeagueFileKindOf(const std::string& name, const std::string& base);
 
+// Whether name (a file name, no folder) is one the league named base (its file name less
+// extension) writes in its folder: one of its files, a week's undo record (base + ".U05"), a
+// week's backup archive ("&" for base's first character + ".Z05"), or, with temporary, the
+// temporary file of one of those (its name + ".tmp" + digits and "-"). Case is not compared.
+bool LeagueOwnsName(const std::string& name, const std::string& base, bool temporary = false);
+
 // The longest bulletin a league keeps.
 constexpr int kMaxBulletinLength = 960;
 

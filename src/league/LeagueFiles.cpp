@@ -7,6 +7,9 @@
 #include "league/FileSystem.h"
 #include "league/FileTransaction.h"
 #include "league/LeagueData.h"
+#include "league/LeagueLock.h"
+#include "league/LeagueStamp.h"
+#include "league/ReadErrors.h"
 #include "league/RosterFiles.h"
 #include "league/SeqFile.h"
 #include "league/SportFile.h"
@@ -40,6 +43,44 @@ void ReportRecovery(Recovery done) {
   else if (done == Recovery::RolledBack)
     MsgBox("The last save of this league was interrupted before it was complete; the league is "
            "as it was before that save.", "ATTENTION");
+  else if (done == Recovery::Unsafe)
+    MsgBox("The league's folder holds a journal of an unfinished save that names files which are "
+           "not this league's own. Nothing of it was applied; it is kept as " +
+               DamagedJournalPath(LeagueBasePath()) + " for inspection.",
+           "ATTENTION", MsgIcon::Exclamation);
+}
+
+std::string readOnlyBase;  // the league the user chose to open read-only
+
+// Takes the writer's lock of the league about to be loaded. False when another program holds
+// it and the user would rather not open it read-only.
+bool TakeWriterLock() {
+  if (!readOnlyBase.empty() && readOnlyBase != LeagueBasePath()) {
+    readOnlyBase.clear();
+    SetWritesRefused(false);
+  }
+  if (WritesRefused()) return true;
+  const LockAttempt lock = HoldLeagueLock(LeagueBasePath());
+  if (lock.result == LockResult::Held) return true;
+  static std::string warnedBase;  // said once for each league
+  if (lock.result == LockResult::Unavailable) {
+    if (warnedBase == LeagueBasePath() || !FileExists(LeagueBasePath() + ".CFG")) return true;
+    warnedBase = LeagueBasePath();
+    MsgBox("The league's folder cannot be locked (" + ErrorDescription(lock.error) +
+               "), so another program could change the league at the same time. Before each "
+               "save the files are checked to be those that were read.",
+           "ATTENTION", MsgIcon::Exclamation);
+    return true;
+  }
+  if (!AskYesNo("The league " + lg.FileName + " is being changed by " + lock.holder + "." +
+                    NewLine + NewLine +
+                    "Open it read-only? Nothing of it can be saved until it is opened again "
+                    "after the other program has finished.",
+                "LEAGUE IN USE"))
+    return false;
+  readOnlyBase = LeagueBasePath();
+  SetWritesRefused(true);
+  return true;
 }
 
 }  // namespace
@@ -62,16 +103,25 @@ VersionCheck CheckConfigVersion() {
 
 bool LoadLeague() {
   if (LeagueOpen() && !InTransaction()) {
+    if (!TakeWriterLock()) {
+      lg.FileName = NoFileName;
+      return false;
+    }
+  }
+  // Only the writer finishes or removes what an interrupted save left.
+  if (LeagueOpen() && !InTransaction() && HoldsLeagueLock(LeagueBasePath())) {
     ReportRecovery(RecoverInterruptedCommit(LeagueBasePath()));
     RemoveStaleStaging(lg.DataPath);
   }
   if (CheckConfigVersion() != VersionCheck::Accepted) return false;
+  ForgetReadError();
   BusyPointer busy;
   ReadConfig();
   ReadIdentities();
   ReadStats(lg.CurrentSession);
   ReadRoster();
   ReadBulletin();
+  if (!InTransaction()) NoteLeagueFiles(LeagueBasePath());
   return true;
 }
 
@@ -79,6 +129,12 @@ bool LoadLeague() {
 // be written, none is, so that the league on disk never mixes old and new files.
 bool SaveLeague() {
   if (!LeagueOpen()) return true;
+  if (LeagueFilesChanged(LeagueBasePath())) {
+    MsgBox("The league's files were changed by another program after they were read here, so "
+               "nothing was saved: open the league again to see that program's work.",
+           "LEAGUE CHANGED", MsgIcon::Critical);
+    return false;
+  }
   BusyPointer busy;
   LeagueTransaction tx;
   const std::string config = ConfigText();

@@ -5,6 +5,7 @@
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/ReadErrors.h"
 #include "league/SeqFile.h"
 
 namespace tallmark {
@@ -22,10 +23,10 @@ bool Save(const char* extension, const std::string& text) {
   return trap.report();
 }
 
-bool Finish(const SeqReader& reader) {
+bool Finish(const SeqReader& reader, const char* extension) {
   ErrorTrap trap;
   trap.set(reader.error());
-  return trap.report();
+  return ReportReadError(trap, PathOf(extension));
 }
 
 // A player index read from the roster file; one outside the player records reads as 0.
@@ -64,7 +65,7 @@ bool ReadIdentities() {
     Integer recalc = r.integer();
     if (r.lastOk()) lg.RecalcGames[i] = recalc;
   }
-  return Finish(r);
+  return Finish(r, ".IDS");
 }
 
 std::string RosterText() {
@@ -88,7 +89,7 @@ bool ReadRoster() {
   for (int t = 1; t <= kMaxTeams; ++t)
     for (int p = 0; p <= kMaxRosterPositions; ++p) ReadPlayerIndex(r, lg.Roster[t][p]);
   for (int k = 1; k <= StoredSubs(); ++k) ReadPlayerIndex(r, lg.SubList[k]);
-  return Finish(r);
+  return Finish(r, ".RST");
 }
 
 std::string BulletinFileText() {
@@ -104,7 +105,7 @@ bool ReadBulletin() {
   SeqReader r = SeqReader::Open(PathOf(".MSG"));
   std::string text = r.text();
   if (r.lastOk()) lg.BulletinText = text;
-  return Finish(r);
+  return Finish(r, ".MSG");
 }
 
 }  // namespace tallmark

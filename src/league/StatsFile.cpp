@@ -8,6 +8,7 @@
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/ReadErrors.h"
 
 namespace tallmark {
 
@@ -49,7 +50,7 @@ bool ReadStats(int session) {
   ErrorTrap trap;
   if (!ValidSession(session)) {
     trap.set(kErrSubscript);
-    return trap.report();
+    return ReportReadError(trap, StatsPath());
   }
   const int records = StoredStatRecords();
   std::vector<unsigned char> buf(static_cast<std::size_t>(records) * kStoredStatColumns *
@@ -57,7 +58,7 @@ bool ReadStats(int session) {
   if (records > 0)
     trap.set(RecordFile(StatsPath(), kStatRecordLength)
                  .readRange(SessionBase(session), records * kStoredStatColumns, buf.data()));
-  if (trap.failed()) return trap.report();
+  if (trap.failed()) return ReportReadError(trap, StatsPath());
   const unsigned char* p = buf.data();
   for (int r = 0; r < records; ++r) {
     for (int c = 0; c < kStoredStatColumns; ++c, p += kStatRecordLength) {
@@ -69,7 +70,7 @@ bool ReadStats(int session) {
       lg.PlayerStat[r][c] = v;
     }
   }
-  return trap.report();
+  return ReportReadError(trap, StatsPath());
 }
 
 int StatsFileImage(int session, std::string& image) {

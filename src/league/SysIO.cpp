@@ -14,6 +14,7 @@ namespace {
 FaultPlan plan;
 long points = 0;
 long writes = 0;
+long syncs = 0;
 
 void Point() {
   if (++points == plan.killAt) ::raise(SIGKILL);
@@ -26,15 +27,23 @@ bool WriteFails() {
   return true;
 }
 
+bool SyncFails() {
+  Point();
+  if (++syncs != plan.failSyncAt) return false;
+  errno = EIO;
+  return true;
+}
+
 }  // namespace
 
 void SetFaultPlan(const FaultPlan& p) {
   plan = p;
-  points = writes = 0;
+  points = writes = syncs = 0;
 }
 
 long FaultPointsSeen() { return points; }
 long FaultWritesSeen() { return writes; }
+long FaultSyncsSeen() { return syncs; }
 
 namespace sysio {
 
@@ -49,7 +58,7 @@ ssize_t PWrite(int fd, const void* data, std::size_t size, off_t offset) {
 }
 
 int Fsync(int fd) {
-  Point();
+  if (SyncFails()) return -1;
   return plan.syncs ? ::fdatasync(fd) : 0;
 }
 
@@ -71,8 +80,7 @@ int Unlink(const char* path) {
 int SyncFolder(const char* path) {
   int fd = ::open(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return -1;
-  Point();
-  int rc = plan.syncs ? ::fsync(fd) : 0;
+  int rc = SyncFails() ? -1 : plan.syncs ? ::fsync(fd) : 0;
   ::close(fd);
   return rc;
 }

@@ -10,7 +10,8 @@
 namespace tallmark {
 
 // What the crash tests ask for: killAt = k stops the process (SIGKILL) at the k-th write,
-// rename, fsync or unlink; failWriteAt = n makes the n-th write fail as a full disk does.
+// rename, fsync or unlink; failWriteAt = n makes the n-th write fail as a full disk does;
+// failSyncAt = n makes the n-th fsync (of a file or a folder) fail as a failing disk does.
 // 0 = never.
 // syncs = false leaves out the fsyncs themselves (still counted), for tests that stop the
 // program hundreds of times and need no durability against a power cut.
@@ -18,11 +19,13 @@ struct FaultPlan {
   long killAt = 0;
   long failWriteAt = 0;
   bool syncs = true;
+  long failSyncAt = 0;
 };
 void SetFaultPlan(const FaultPlan& plan);
 // The points and the writes counted since the last SetFaultPlan.
 long FaultPointsSeen();
 long FaultWritesSeen();
+long FaultSyncsSeen();
 
 namespace sysio {
 

@@ -8,6 +8,7 @@
 
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/ReadErrors.h"
 #include "league/FileTransaction.h"
 #include "league/SeqFile.h"
 
@@ -129,7 +130,7 @@ bool ReadWeekResults(int week) {
     lg.TeamHandicapWeek[i] = 0;
   }
   if (slots > kLaneSlotsPerWeekBlock) trap.set(kErrWeekBlockFull);
-  return trap.report();
+  return ReportReadError(trap, SeasonFilePath());
 }
 
 bool WriteWeekResults(int week) {
@@ -174,7 +175,7 @@ bool ReadScore(int week, int team, int position, Integer& player) {
   trap.set(RecordFile(ScoreFilePath(), kScoreRecordLength)
                .read(ScoreRecordNumber(week, team, position), rec));
   CleanScoreRecord(rec, team, position, player);
-  return trap.report();
+  return ReportReadError(trap, ScoreFilePath());
 }
 
 bool WriteScore(int week, int team, int position, Integer player) {

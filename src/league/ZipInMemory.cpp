@@ -10,6 +10,7 @@
 
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
+#include "league/SysIO.h"
 
 namespace tallmark {
 
@@ -119,8 +120,11 @@ int ZipInMemory::writeFile(const std::string& path) {
     result = CopySource(source_, fd);
     zip_source_close(source_);
   }
+  // Flushed before it takes the archive's name, so that a stop never leaves a named archive
+  // with missing contents.
+  if (result == kErrNone && sysio::Fsync(fd) != 0) result = ErrorFromErrno(errno);
   if (::close(fd) != 0 && result == kErrNone) result = ErrorFromErrno(errno);
-  if (result == kErrNone && ::rename(temp.c_str(), path.c_str()) != 0)
+  if (result == kErrNone && sysio::Rename(temp.c_str(), path.c_str()) != 0)
     result = ErrorFromErrno(errno);
   if (result != kErrNone) ::unlink(temp.c_str());
   return result;

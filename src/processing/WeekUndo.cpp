@@ -27,7 +27,9 @@ std::string Finish(LeagueTransaction& tx) {
   const bool written = trap.report();
   LoadLeague();
   ForgetProcessedWeek();
-  return written ? std::string() : "The league's files could not be written; they are as they were.";
+  if (written) return {};
+  if (trap.number() == kErrCommitPending) return ErrorDescription(kErrCommitPending) + ".";
+  return "The league's files could not be written; they are as they were.";
 }
 
 // Processes the week after CurrentWeek from its stored records, as leaving the results window

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "league/ConfigFile.h"
+#include "league/FileTransaction.h"
 #include "league/LeagueData.h"
 #include "shell/ProgramOptions.h"
 #include "common/UserIO.h"
@@ -106,7 +107,7 @@ void StartUpLeague(MenuModel& menus) {
 }
 
 void ExitProgramSteps(const std::function<void()>& offerBackup) {
-  if (LeagueOpen()) {
+  if (LeagueOpen() && !WritesRefused()) {  // a league open read-only has nothing to save
     if (offerBackup) offerBackup();
     SaveLeague();
   }

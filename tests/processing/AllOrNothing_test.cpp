@@ -1,12 +1,14 @@
 // Processing a week, undoing it, saving the league, filling the roster from a sheet, restoring a
 // backup and starting a new season, each stopped at every write, rename,
-// fsync and removal in turn (a child process killed there), and each with the disk full at
-// every write in turn: after the next opening the league is exactly the old or the new one,
-// and success is never reported for a failure.
+// fsync and removal in turn (a child process killed there), each with the disk full at every
+// write in turn and each with every fsync failing in turn: after the next opening the league is
+// exactly the old or the new one, and success is never reported for a failure. Two writers at
+// once, a journal naming files outside the folder and damaged files under writing commands.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -17,6 +19,7 @@
 #include "league/Backup.h"
 #include "league/ConfigFile.h"
 #include "league/FileTransaction.h"
+#include "league/LeagueLock.h"
 #include "league/LeagueData.h"
 #include "league/SysIO.h"
 #include "processing/ScoreEntry.h"
@@ -37,11 +40,11 @@ namespace {
 using Folder = std::map<std::string, std::string>;  // every file by name
 
 // Every file of the folder but the backup archives, which are made before an operation and
-// are not part of the league.
+// are not part of the league, and the writer's lock file.
 Folder Read(const std::string& dir) {
   Folder files;
   for (const auto& entry : fs::directory_iterator(dir)) {
-    if (entry.path().filename().string()[0] == '&') continue;
+    if (entry.path().filename().string()[0] == '&' || entry.path().extension() == ".LCK") continue;
     std::ifstream in(entry.path(), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
@@ -93,7 +96,7 @@ bool StartNewSeason() {
 
 struct Outcome {
   int status = -1;    // the child's exit status, -1 when it was killed
-  long points = 0, writes = 0;
+  long points = 0, writes = 0, syncs = 0;
 };
 
 class AllOrNothing : public ::testing::Test {
@@ -116,14 +119,15 @@ class AllOrNothing : public ::testing::Test {
       LoadLeague();
       SetFaultPlan(plan);
       const bool ok = op();
-      std::ofstream(counts) << FaultPointsSeen() << ' ' << FaultWritesSeen();
+      std::ofstream(counts) << FaultPointsSeen() << ' ' << FaultWritesSeen() << ' '
+                            << FaultSyncsSeen();
       _exit(ok ? 0 : 1);
     }
     int status = 0;
     waitpid(pid, &status, 0);
     Outcome out;
     if (WIFEXITED(status)) out.status = WEXITSTATUS(status);
-    std::ifstream(counts) >> out.points >> out.writes;
+    std::ifstream(counts) >> out.points >> out.writes >> out.syncs;
     return out;
   }
 
@@ -156,6 +160,8 @@ class AllOrNothing : public ::testing::Test {
     }
     for (long n = 1; n <= clean.writes; ++n)
       judge("disk full at write " + std::to_string(n), Child(op, {0, n, false}));
+    for (long n = 1; n <= clean.syncs; ++n)
+      judge("fsync failed at " + std::to_string(n), Child(op, {0, 0, false, n}));
     EXPECT_GT(old, 0);
     EXPECT_GT(made, 0);
   }
@@ -194,6 +200,143 @@ TEST_F(AllOrNothing, ReplacedFilesKeepTheirPermissions) {
   ASSERT_TRUE(SaveLeague());
   EXPECT_NE(fs::file_size(cfg), size);
   EXPECT_EQ(fs::status(cfg).permissions() & fs::perms::all, owner);
+}
+
+
+// A writer that took the league in a child process and waits there before changing it.
+class HeldWriter {
+ public:
+  HeldWriter(const std::string& dir, bool (*op)()) {
+    ReleaseLeagueLock();  // this process holds nothing while the child writes
+    if (::pipe(ready_) != 0 || ::pipe(go_) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      lg.DataPath = dir;
+      lg.FileName = "SAMPLE";
+      char c = LoadLeague() ? 1 : 0;
+      if (::write(ready_[1], &c, 1) != 1 || ::read(go_[0], &c, 1) != 1) _exit(2);
+      _exit(op() ? 0 : 1);
+    }
+    char c = 0;
+    held_ = ::read(ready_[0], &c, 1) == 1 && c == 1;
+  }
+  bool held() const { return held_; }
+  pid_t pid() const { return pid_; }
+  int finish() {
+    char c = 1;
+    int status = 0;
+    if (::write(go_[1], &c, 1) != 1 || waitpid(pid_, &status, 0) != pid_) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  int ready_[2] = {-1, -1}, go_[2] = {-1, -1};
+  pid_t pid_ = -1;
+  bool held_ = false;
+};
+
+TEST_F(AllOrNothing, SecondWriterIsRefusedAndTheLeagueIsOneSerialResult) {
+  const std::string cfg = dir.file("SAMPLE.CFG");
+  const std::string week5 = TALLMARK_TEST_DATA_DIR + std::string("/season/week05.csv");
+  const Folder before = Read(dir.path());
+  HeldWriter writer(dir.path(), ProcessWeek5);
+  ASSERT_TRUE(writer.held());
+  const std::string holder = "(process " + std::to_string(writer.pid()) + " on ";
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"undo", cfg}, {"scores", cfg, "--week", "5", "--file", week5},
+        {"process", cfg}}) {
+    const test::CliResult r = test::RunCli(program.path(), args);
+    EXPECT_EQ(r.status, 4) << args[0];
+    EXPECT_NE(r.err.find(holder), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(test::RunCli(program.path(), {"info", cfg}).status, 0);  // a reader runs beside
+  {
+    // The window: cancelled, then opened read-only, where nothing can be saved.
+    test::ScriptedUserIO io;
+    io.answer(MsgAnswer::No);
+    io.answer(MsgAnswer::Yes);
+    lg.DataPath = dir.path();
+    lg.FileName = "SAMPLE";
+    EXPECT_FALSE(LoadLeague());
+    lg.FileName = "SAMPLE";
+    ASSERT_TRUE(LoadLeague());
+    ASSERT_GE(io.shown.size(), 2u);
+    EXPECT_NE(io.shown[0].text.find(holder), std::string::npos);
+    lg.LeagueName = "Renamed League";
+    EXPECT_FALSE(SaveLeague());
+    SetWritesRefused(false);
+  }
+  EXPECT_EQ(Read(dir.path()), before);
+  EXPECT_EQ(writer.finish(), 0);
+  EXPECT_NE(Read(dir.path()), before);
+  EXPECT_EQ(test::RunCli(program.path(), {"undo", cfg}).status, 0);
+  EXPECT_EQ(Read(dir.path()), before);  // processed once, then undone
+}
+
+// A journal in the layout a commit writes, naming what the test asks for.
+std::string CraftedJournal(const std::vector<std::pair<char, std::string>>& changes) {
+  std::string out = "TALLMARK COMMIT 1\n";
+  auto put = [&out](std::uint64_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
+  };
+  for (const auto& [kind, name] : changes) {
+    out += kind;
+    put(name.size(), 4);
+    out += name;
+    if (kind == 'P') {
+      put(0, 8);
+      put(1, 4);
+      out += 'X';
+    }
+  }
+  out += 'E';
+  std::uint64_t h = 14695981039346656037ULL;
+  for (unsigned char c : out) h = (h ^ c) * 1099511628211ULL;
+  put(h, 8);
+  return out;
+}
+
+TEST_F(AllOrNothing, JournalNamingAnythingButTheLeaguesFilesIsKeptAside) {
+  const std::string victim = scratch.file("victim");
+  const std::string scratchName = fs::path(scratch.path()).parent_path().filename().string();
+  std::ofstream(dir.file("OTHER.CFG")) << "other";
+  for (const std::string& named : {victim, "../" + scratchName + "/victim", std::string("OTHER.CFG")}) {
+    SCOPED_TRACE(named);
+    std::ofstream(victim) << "keep";
+    const Folder before = Read(dir.path());
+    const std::string journal = CraftedJournal({{'P', "SAMPLE.MSG"}, {'D', named}});
+    std::ofstream(dir.file("SAMPLE.JNL"), std::ios::binary) << journal;
+    test::ScriptedUserIO io;
+    lg.DataPath = dir.path();
+    lg.FileName = "SAMPLE";
+    ASSERT_TRUE(LoadLeague());
+    Folder after = Read(dir.path());
+    EXPECT_EQ(after["SAMPLE.JNL.damaged"], journal);
+    after.erase("SAMPLE.JNL.damaged");
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(fs::exists(victim));
+    ASSERT_FALSE(io.shown.empty());
+    EXPECT_NE(io.shown[0].text.find("SAMPLE.JNL.damaged"), std::string::npos);
+    fs::remove(dir.file("SAMPLE.JNL.damaged"));
+  }
+}
+
+TEST_F(AllOrNothing, DamagedFileStopsWritingCommandsBeforeAnyWrite) {
+  const std::string cfg = dir.file("SAMPLE.CFG");
+  const Folder entered = Read(dir.path());
+  ASSERT_EQ(Child(ProcessWeek5, {}).status, 0);
+  const Folder processed = Read(dir.path());
+  for (const char* ext : {".IDS", ".RST", ".CFG"})
+    for (const auto& [command, start] : {std::pair{"process", &entered}, {"undo", &processed}}) {
+      SCOPED_TRACE(std::string(command) + ext);
+      Folder damaged = *start;
+      damaged[std::string("SAMPLE") + ext] = "";
+      Write(dir.path(), damaged);
+      const test::CliResult r = test::RunCli(program.path(), {command, cfg});
+      EXPECT_EQ(r.status, 1);
+      EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+      EXPECT_EQ(Read(dir.path()), damaged);
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "league/LeagueLock.h"
 #include "support/TempDir.h"
 
 namespace tallmark::test {
@@ -21,7 +22,9 @@ struct CliResult {
 };
 
 // tallmark-cli with the arguments (each quoted for the shell), TALLMARK_HOME = home, no terminal.
+// The test lets go of the league it may hold open, as a user closes the window first.
 inline CliResult RunCli(const std::string& home, const std::vector<std::string>& args) {
+  ReleaseLeagueLock();
   TempDir scratch;
   std::string command = "TALLMARK_HOME='" + home + "' '" TALLMARK_CLI "'";
   for (const std::string& a : args) command += " '" + a + "'";

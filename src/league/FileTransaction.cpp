@@ -161,11 +161,14 @@ int SyncAndClose(std::vector<int>& fds) {
 }
 
 // Why nothing may be written, decided before anything is: a file of a league that could not be
-// read whole, or writes refused altogether.
+// read whole, or a league open read-only. The raw scores export (.CSV) is what reading
+// commands make of a league, and no part of its records.
 int Refusal(const overlay::Held& held) {
   for (const auto& [key, f] : held.byPath) {
     if (!f->replaced && !f->removed && f->dirty.empty()) continue;
-    if (writesRefused) return kErrReadOnly;
+    const std::string name = fs::path(f->path).filename().string();
+    if (UpperAscii(fs::path(name).extension().string()) == ".CSV") continue;
+    if (writesRefused && LeagueOwnsName(name, lg.FileName)) return kErrReadOnly;
     if (ReadErrorFor(f->path) != kErrNone) return kErrUnreadLeague;
   }
   return kErrNone;

@@ -91,17 +91,18 @@ class ImportLanes : public ::testing::Test {
 
   // The name as a scoring system may write it (UTF-8), in one of four spellings.
   std::string spelled(Integer p, int style) const {
-    std::string name = Cp1252ToUtf8(TrimRight(names[p]));
-    for (auto [plain, accented] : {std::pair{"Jimenez", "Jiménez"}, {"Nora", "Nóra"}})
+    std::string name = TrimRight(names[p]);
+    for (auto [plain, accented] : {std::pair{"Jimenez", "Jim\xE9nez"}, {"Nora", "N\xF3ra"}})
       if (auto at = name.find(plain); at != std::string::npos) name.replace(at, std::strlen(plain), accented);
     const std::size_t blank = name.find(' ');
     const std::string first = name.substr(0, blank), last = name.substr(blank + 1);
     switch (style % 4) {
-      case 1: return last + ", " + first;
-      case 2: return Upper(last) + " " + Upper(first);
-      case 3: return "  " + Lower(first) + "   " + Lower(last) + " ";
-      default: return name;
+      case 1: name = last + ", " + first; break;
+      case 2: name = Upper(last) + " " + Upper(first); break;
+      case 3: name = "  " + Lower(first) + "   " + Lower(last) + " "; break;
+      default: break;
     }
+    return Cp1252ToUtf8(name);
   }
 
   // The export in one of three forms: comma UTF-8 "Bowler"/"Team" name; semicolon

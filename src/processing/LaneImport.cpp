@@ -48,9 +48,12 @@ std::string TeamText(int team) {
   return "team " + std::to_string(team) + " (" + StoredName(lg.Roster[team][0]) + ")";
 }
 
+std::string LaneShown(const LaneRow& r) { return ShownField(Cp1252ToUtf8(r.lane), 12); }
+
 std::string Where(const LaneRow& r) {
-  return "line " + std::to_string(r.line) + ", lane " + Cp1252ToUtf8(r.lane) + ", \"" +
-         ShownField(Cp1252ToUtf8(r.name)) + "\": ";
+  const std::string id = r.id.empty() ? "" : " (ID " + ShownField(Cp1252ToUtf8(r.id), 20) + ")";
+  return "line " + std::to_string(r.line) + ", lane " + LaneShown(r) + ", \"" +
+         ShownField(Cp1252ToUtf8(r.name)) + "\"" + id + ": ";
 }
 
 // MM/DD/YY of a date written MM/DD/YY, M/D/YYYY or YYYY-MM-DD (a time after it is left out);
@@ -162,14 +165,14 @@ class Importer {
   void Plan(const LaneRow& row) {
     const int team = TeamOnLane(row.lane);
     if (team == 0) {
-      Problem(row, 0, "no team bowls on lane " + Cp1252ToUtf8(row.lane) + " in week " +
+      Problem(row, 0, "no team bowls on lane " + LaneShown(row) + " in week " +
                           std::to_string(entry_.week()) + ": check the lane, or enter by hand");
       return;
     }
     TeamPlan& plan = plans_[team];
     if (!row.team.empty() && !NamesTeam(row.team, team)) {
       Problem(row, team, "the team column says \"" + ShownField(Cp1252ToUtf8(row.team)) +
-                             "\", but lane " + Cp1252ToUtf8(row.lane) + " is " + TeamText(team) +
+                             "\", but lane " + LaneShown(row) + " is " + TeamText(team) +
                              " in week " + std::to_string(entry_.week()) +
                              ": check the lanes, then enter the team by hand");
       return;

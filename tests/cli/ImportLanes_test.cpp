@@ -105,14 +105,16 @@ class ImportLanes : public ::testing::Test {
     return Cp1252ToUtf8(name);
   }
 
-  // The export in one of three forms: comma UTF-8 "Bowler"/"Team" name; semicolon
-  // Windows-1252 "First Name"/"Last Name"/"Team #"; tab UTF-8 with BOM, "Ln"/"Name"/"Gm1".
+  // The export in one of four forms: comma UTF-8 "Bowler"/"Team" name; semicolon
+  // Windows-1252 "First Name"/"Last Name"/"Team #"; tab UTF-8 with BOM, "Ln"/"Name"/"Gm1";
+  // headings of its own, for --columns.
   std::string exportOf(int form, const std::vector<Bowled>& rows) const {
     const char sep = form == 1 ? ';' : form == 2 ? '\t' : ',';
     const std::vector<std::string> heads[] = {
         {"Lane", "Bowler", "Team", "Hdcp", "Game 1", "Game 2", "Game 3", "Date"},
         {"Lane #", "First Name", "Last Name", "Team #", "G1", "G2", "G3", "Date"},
-        {"Ln", "Name", "Avg", "Gm1", "Gm2", "Gm3", "Date"}};
+        {"Ln", "Name", "Avg", "Gm1", "Gm2", "Gm3", "Date"},
+        {"Alley", "Who", "Pins A", "Pins B", "Pins C", "Date"}};
     std::string text = form == 2 ? "\xEF\xBB\xBF" : "";
     auto line = [&](const std::vector<std::string>& fields) {
       for (std::size_t i = 0; i < fields.size(); ++i) text += (i ? std::string(1, sep) : "") + fields[i];
@@ -131,6 +133,7 @@ class ImportLanes : public ::testing::Test {
                            std::to_string(teams[b.slot - 1])});
       }
       if (form == 2) f.insert(f.end(), {name, "150"});
+      if (form == 3) f.push_back(comma ? "\"" + name + "\"" : name);
       for (int g : b.games) f.push_back(g < 0 ? "" : std::to_string(g));
       f.push_back("2025-10-01");
       line(f);
@@ -173,10 +176,12 @@ TEST_F(ImportLanes, EveryFormGivesTheFilesOfTheOwnSheet) {
   ASSERT_EQ(r.status, 0) << r.err;
   ASSERT_EQ(cli({"process", own + "SAMPLE.CFG", "--no-backup"}).status, 0);
   const auto expected = test::FolderFiles(own);
-  for (int form = 0; form < 3; ++form) {
+  for (int form = 0; form < 4; ++form) {
     const std::string dir = copy("form" + std::to_string(form));
     const std::string file = write("export" + std::to_string(form) + ".csv", exportOf(form, bowled));
-    r = cli({"import-lanes", dir + "SAMPLE.CFG", "--file", file, "--log", work.file("log.txt")});
+    std::vector<std::string> args{"import-lanes", dir + "SAMPLE.CFG", "--file", file, "--log", work.file("log.txt")};
+    if (form == 3) args.insert(args.end(), {"--columns", "lane=1,name=2,games=3-5"});
+    r = cli(args);
     ASSERT_EQ(r.status, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("Imported 8 of 8 teams\r\n"), std::string::npos) << r.out;
     EXPECT_EQ(test::FileText(work.file("log.txt")), r.out);

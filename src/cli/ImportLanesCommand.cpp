@@ -48,7 +48,7 @@ int Run(const std::vector<std::string>& args) {
   if (rest.size() != 1 || file.empty()) return UsageError(kName);
   std::string data;
   if (ReadWholeFile(file, data) != 0) return Failure("cannot read " + file);
-  if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  if (int status = OpenLeagueForWriting(rest[0])) return status;
   if (lg.CurrentWeek >= lg.NumWeeks) return Failure(kSeasonDoneText);
   if (week != 0 && week != lg.CurrentWeek + 1)
     return Failure("week " + std::to_string(week) + " cannot be entered: the week to enter is " +

@@ -10,6 +10,7 @@
 #include "league/ConfigFile.h"
 #include "league/FileSystem.h"
 #include "league/LeagueData.h"
+#include "league/LeagueLock.h"
 #include "league/WeekFiles.h"
 #include "setup/LeagueFixture.h"
 
@@ -25,6 +26,7 @@ struct CliRun : ::testing::Test {
   }
 
   int run(const std::string& arguments) {
+    ReleaseLeagueLock();  // the league this test read is let go, as a window closed
     std::string command = std::string(TALLMARK_CLI) + " " + arguments + " >" + dir.path() +
                           "out.txt 2>" + dir.path() + "err.txt </dev/null";
     int status = std::system(command.c_str());

@@ -140,12 +140,14 @@ inline std::string FileText(const std::string& path) {
   return data;
 }
 
-// Every file of a folder (not its subfolders) with its bytes.
+// Every file of a folder (not its subfolders) with its bytes, but a writer's lock file, which
+// names the process holding the league.
 inline std::map<std::string, std::string> FolderFiles(const std::string& folder) {
   std::map<std::string, std::string> files;
   std::error_code ec;
   for (const auto& e : std::filesystem::directory_iterator(folder, ec))
-    if (e.is_regular_file()) files[e.path().filename().string()] = FileText(e.path().string());
+    if (e.is_regular_file() && e.path().extension() != ".LCK")
+      files[e.path().filename().string()] = FileText(e.path().string());
   return files;
 }
 

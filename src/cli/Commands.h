@@ -11,6 +11,9 @@ namespace tallmark::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// A report, graph or look at the league that had to leave out a part missing from its files
+// (the output is still written; each notice goes to standard error).
+constexpr int kExitDamaged = 4;
 
 struct Command {
   std::string name;
@@ -31,6 +34,9 @@ int UsageError(const std::string& name, const std::string& problem = {});
 
 // Prints a failure message to standard error and returns kExitFailure.
 int Failure(const std::string& message);
+
+// Prints each damage notice to standard error; kExitDamaged when there is any, else kExitOk.
+int DamageStatus(const std::vector<std::string>& notices);
 
 // Simple option parsing over the arguments after the command name.
 class Args {

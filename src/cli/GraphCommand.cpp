@@ -80,8 +80,7 @@ Choices Offered() {
   Choices c;
   for (int w = 1; w <= lg.CurrentWeek; ++w) c.weeks.push_back(w);
   for (int s = 1; s <= std::clamp<int>(lg.NumSessions, 1, kMaxSessions); ++s) c.sessions.push_back(s);
-  for (int k = 0; k < 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats); ++k)
-    c.categories.push_back(lg.CategoryCode[k]);
+  c.categories = OfferedCategories();
   auto player = [&](int p) {
     if (p >= 0 && p <= kMaxPlayerRecords && !IsFreeName(lg.PlayerName[p]) && !IsVacancyName(lg.PlayerName[p]))
       c.players.push_back(p);
@@ -131,15 +130,19 @@ int RunGraph(const std::vector<std::string>& args) {
                   PlayerList(players, offered.players, sel.players, problem);
   if (!ok) return UsageError("graph", problem);
   std::vector<graphs::GraphPage> pages;
-  graphs::BuildGraphs(type, sel, options, [&](const graphs::GraphPage& p) {
-    pages.push_back(p);
-    return true;
-  });
+  std::vector<std::string> damage;
+  graphs::BuildGraphs(
+      type, sel, options,
+      [&](const graphs::GraphPage& p) {
+        pages.push_back(p);
+        return true;
+      },
+      &damage);
   if (pages.empty()) return Failure("There is nothing to graph for the selections made.");
   const std::vector<std::string> written = graphs::WriteGraphFiles(pages, out, problem);
   for (const std::string& name : written) std::printf("%s\n", name.c_str());
   if (written.size() < pages.size()) return Failure("cannot write the graph: " + problem);
-  return kExitOk;
+  return DamageStatus(damage);
 }
 
 const CommandRegistration kGraph(

@@ -92,7 +92,7 @@ std::string PlayerToDate::weekLine(const WeekScores& week, const ScoreLine& line
   const int c = static_cast<int>(e_.marginSpaces().size());
   std::string text = row();
   PutText(text, c + 1, RightAlign(week.week, 2));
-  if (week.week == SessionStartWeek(ToDateSession()) && StatsResetAtStart(ToDateSession()))
+  if (week.week == SessionStartWeek(ToDateSession()) && StatsResetAtStart(ToDateSession(), false))
     PutText(text, c + 3, "#");
   const bool forfeit = line.kind == kForfeit;
   long series = 0;
@@ -125,22 +125,22 @@ std::string PlayerToDate::weekLine(const WeekScores& week, const ScoreLine& line
   return text;
 }
 
-// "AVG": each game column's average over the credited games, then what the statistics hold.
+// "AVG": the session's figures on the week lines' basis: each game column's average over the
+// session's credited games and the running games, average, points won and lost, with averages
+// kept as the league keeps them (rounded or cut to its decimals), then the current handicap.
 std::string PlayerToDate::averageLine() const {
   const int c = static_cast<int>(e_.marginSpaces().size());
   std::string text = row();
   PutText(text, c + 1, "AVG");
   for (int g = 0; g < games_; ++g) {
     const long n = columnGames_[static_cast<std::size_t>(g)];
-    const double avg = n > 0 ? static_cast<double>(columnPins_[static_cast<std::size_t>(g)]) / n : 0;
-    PutText(text, c + kGame + 5 * g, RightAlign(RoundHalfEven(avg), 4));
+    const Single avg =
+        n > 0 ? RoundAverage(static_cast<Single>(columnPins_[static_cast<std::size_t>(g)]) / n) : 0;
+    PutText(text, c + kGame + 5 * g, RightAlign(std::floor(avg), 4));
   }
-  const auto& st = lg.PlayerStat[player_];
-  PutText(text, c + 10 + 5 * games_, RightAlign(st[kGamesPlayed], 3));
-  PutEnding(text, c + 18 + 5 * games_, FixedDecimals(st[kCurrentAverage], 1));
-  PutText(text, c + 20 + 5 * games_, RightAlign(std::nearbyint(st[kCurrentHandicap]), 3));
-  PutEnding(text, c + 29 + 5 * games_, FixedDecimals(st[kMatchPointsWon], 1));
-  PutEnding(text, c + 36 + 5 * games_, FixedDecimals(st[kMatchPointsLost], 1));
+  const Single average =
+      earnedGames_ > 0 ? RoundAverage(static_cast<Single>(earnedPins_) / earnedGames_) : 0;
+  putFigures(text, earnedGames_, average, std::nearbyint(lg.PlayerStat[player_][kCurrentHandicap]));
   return text;
 }
 
@@ -155,7 +155,7 @@ bool PlayerToDate::block(int player) {
   if (header("")) return false;
   for (const WeekScores& week : weeks_) {
     if (!week.readable) {
-      if (header(e_.marginSpaces() + SkippedWeek(week.week))) return false;
+      if (header(UnreadWeekLine(e_, week))) return false;
       continue;
     }
     const ScoreLine* line = week.player(player);

@@ -6,6 +6,7 @@
 
 #include "league/LeagueData.h"
 #include "common/Text.h"
+#include "processing/Rankings.h"
 
 namespace tallmark::reports {
 
@@ -41,11 +42,7 @@ std::vector<ListEntry> PlayerEntries() {
 
 std::vector<ListEntry> AwardEntries() {
   std::vector<ListEntry> entries;
-  const int last = kFirstExtraStat + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats);
-  for (int c = 0; c < last; ++c) {
-    const std::string name = TrimRight(lg.CategoryName[c]);
-    if (!name.empty()) entries.push_back({name, c});
-  }
+  for (int c : OfferedCategories()) entries.push_back({TrimRight(lg.CategoryName[c]), c});
   return entries;
 }
 

@@ -27,8 +27,10 @@ std::string GameNumbersTitle() {
   return title;
 }
 
-std::string SkippedWeek(int week) {
-  return RightAlign(week, 2) + " SKIPPED: THE WEEK'S RESULTS COULD NOT BE READ";
+std::string UnreadWeekLine(ReportEngine& engine, const WeekScores& week) {
+  const std::string notice =
+      week.damage.empty() ? "WEEK " + std::to_string(week.week) + " COULD NOT BE READ" : week.damage;
+  return engine.marginSpaces() + engine.noteDamage(notice);
 }
 
 }  // namespace tallmark::reports

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/ReportEngine.h"
 #include "reports/WeekScores.h"
 
 namespace tallmark::reports {
@@ -15,7 +16,8 @@ std::vector<WeekScores> LoadSessionWeeks();
 // The to-date title rows' game columns: "GAME" for the first game and the numbers of the others
 // right-aligned in 4, one blank apart.
 std::string GameNumbersTitle();
-// The text of a line that could not be read: the week and why.
-std::string SkippedWeek(int week);
+// The line a report prints in place of a week it could not read (the margin in front), noted
+// with the engine as damage.
+std::string UnreadWeekLine(ReportEngine& engine, const WeekScores& week);
 
 }  // namespace tallmark::reports

@@ -71,9 +71,9 @@ std::string TeamToDate::weekLine(const WeekScores& week) {
   const int c = static_cast<int>(e_.marginSpaces().size());
   const int n = 5 * games_;
   std::string text = Blanks(static_cast<std::size_t>(c + 62 + n));
-  if (!week.readable) return e_.marginSpaces() + SkippedWeek(week.week);
+  if (!week.readable) return UnreadWeekLine(e_, week);
   PutText(text, c + 1, RightAlign(week.week, 2));
-  if (week.week == SessionStartWeek(ToDateSession()) && StatsResetAtStart(ToDateSession()))
+  if (week.week == SessionStartWeek(ToDateSession()) && StatsResetAtStart(ToDateSession(), true))
     PutText(text, c + 3, "#");
   const std::vector<const ScoreLine*> lines = week.team(team_);
   if (lines.empty()) {

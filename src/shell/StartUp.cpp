@@ -3,6 +3,7 @@
 #include <array>
 
 #include "league/ConfigFile.h"
+#include "league/LeagueDamage.h"
 #include "league/LeagueData.h"
 #include "shell/ProgramOptions.h"
 #include "common/UserIO.h"
@@ -101,8 +102,14 @@ void StartUpLeague(MenuModel& menus) {
   ReadProgramOptions();
   SetOptionChecks(menus);
   LoadLeagueSafely();
+  WarnOfLeagueDamage();
   UpdateMenus(menus, LeagueOpen());
   StartUpMenus(menus);
+}
+
+void WarnOfLeagueDamage() {
+  const std::vector<Damage> damage = FindLeagueDamage();
+  if (!damage.empty()) MsgBox(DamageWarning(damage), {}, MsgIcon::Exclamation);
 }
 
 void ExitProgramSteps(const std::function<void()>& offerBackup) {

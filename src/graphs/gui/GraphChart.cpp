@@ -153,8 +153,11 @@ QChart* MakeChart(const GraphPage& page) {
   auto* chart = new QChart;
   chart->setTheme(QChart::ChartThemeLight);
   chart->setAnimationOptions(QChart::NoAnimation);
+  QString notes;
+  for (const std::string& note : page.notes)
+    notes += "<br><span style='font-size:9pt;color:#b00000'>" + Q(note).toHtmlEscaped() + "</span>";
   chart->setTitle("<b>" + Q(page.title).toHtmlEscaped() + "</b><br><span style='font-size:9pt'>" +
-                  Q(page.subtitle).toHtmlEscaped() + "</span>");
+                  Q(page.subtitle).toHtmlEscaped() + "</span>" + notes);
   QFont titleFont = chart->titleFont();
   titleFont.setPointSize(12);
   chart->setTitleFont(titleFont);

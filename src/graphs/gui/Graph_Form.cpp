@@ -137,9 +137,7 @@ void Graph_Form::fillLists() {
   for (int w = 1; w <= lg.CurrentWeek && w <= kMaxWeeks; ++w) weeks << QString::number(w), weekNo.push_back(w);
   for (int s = 1; s <= std::clamp<int>(lg.NumSessions, 1, kMaxSessions); ++s)
     sessions << QString::number(s), sessionNo.push_back(s);
-  for (int k = 0; k < 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats); ++k) {
-    const int category = lg.CategoryCode[k];
-    if (category < 0 || category > 27) continue;
+  for (int category : OfferedCategories()) {
     awards << Q(lg.CategoryName[category]);
     awardNo.push_back(category);
   }

@@ -55,6 +55,7 @@ void MainForm::FileMenu(int index) {
       QString path = ChooseFile(this, OpenLeagueRequest());
       if (path.isEmpty()) return;
       GuardLeagueLoad([&] { OpenLeagueFiles(ToPath(path)); });
+      WarnOfLeagueDamage();
       break;
     }
     case kSave: SaveLeagueFiles(); break;

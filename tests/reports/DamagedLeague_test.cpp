@@ -108,7 +108,7 @@ TEST_F(DamagedLeague, EveryReportNamesTheMissingPartAndPrintsNoFigureOfIt) {
       {&kResults, 10, R"(^\s+3  POSITION)"},
       {&kStats, 13, R"(\s0\s+0\s+0\.0\s*$)"}, {&kStats, 3, R"(\s0\s+0\.0\s+\d+\s)"},
       {&kStats, 6, R"(\s0\s+0\.0\s*$)"},      {&kStats, 1, R"(0\.00\s+0\.0\s+0\.0)"},
-      {&kStats, 2, R"(0\.00\s+0\.0\s+0\.0)"},
+      {&kStats, 2, R"(0\.00\s+0\.0\s+0\.0)"},  {&kStats, 9, R"( 0   0 )"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.cut->extension) + " report " + std::to_string(c.type));

@@ -82,9 +82,10 @@ void PrintJson(const std::vector<Damage>& damage) {
   out += "  \"numWeeks\": " + std::to_string(lg.NumWeeks) + ",\n";
   out += "  \"currentSession\": " + std::to_string(lg.CurrentSession) + ",\n";
   out += "  \"numSessions\": " + std::to_string(lg.NumSessions) + ",\n";
-  out += "  \"damage\": " +
-         JsonList(damage, [](const Damage& d) { return JsonString(DamageNotice(d)); }, "  ") +
-         ",\n";
+  if (!damage.empty())
+    out += "  \"damage\": " +
+           JsonList(damage, [](const Damage& d) { return JsonString(DamageNotice(d)); }, "  ") +
+           ",\n";
   out += "  \"teams\": " + JsonList(Teams(), team, "  ") + ",\n";
   out += "  \"subs\": " +
          JsonList(Subs(), [](const PlayerLine& p) { return JsonPlayer("number", p); }, "  ") +

@@ -43,7 +43,12 @@ Damage Missing(DamagedPart part, int number, const char* extension) {
           ReadableSize(path) == kUnreadable};
 }
 
-bool Processed(int week) { return week >= 1 && week <= lg.CurrentWeek && week <= kMaxWeeks; }
+// A league held only in memory (no configuration file on disk) has no files to be damaged.
+bool OnDisk() { return FileExists(FindFileNoCase(FilePath(".CFG"))); }
+
+bool Processed(int week) {
+  return week >= 1 && week <= lg.CurrentWeek && week <= kMaxWeeks && OnDisk();
+}
 
 int SlotsStored() { return std::clamp(2 * static_cast<int>(lg.NumLanes), 0, kLaneSlotsPerWeekBlock); }
 
@@ -76,7 +81,7 @@ std::optional<Damage> WeekResultsDamage(int week) {
 std::optional<Damage> WeekScheduleDamage(int week) {
   if (Processed(week)) return WeekResultsDamage(week);
   const bool ahead = lg.ScheduleEachWeek == 0 && week >= std::max<int>(lg.StartWeek, 1) &&
-                     week <= std::min<int>(lg.NumWeeks, kMaxWeeks);
+                     week <= std::min<int>(lg.NumWeeks, kMaxWeeks) && OnDisk();
   if (!ahead || BlockStored(week)) return std::nullopt;
   return Missing(DamagedPart::WeekSchedule, week, ".SEA");
 }
@@ -93,7 +98,8 @@ std::optional<Damage> WeekScoresDamage(int week, const std::vector<int>& teams) 
 }
 
 std::optional<Damage> SessionStatsDamage(int session) {
-  if (lg.CurrentWeek < 1 || session < 1 || session > std::min<int>(lg.CurrentSession, kMaxSessions))
+  if (lg.CurrentWeek < 1 || session < 1 ||
+      session > std::min<int>(lg.CurrentSession, kMaxSessions) || !OnDisk())
     return std::nullopt;
   const std::int64_t needed = (session - 1) * kSessionBytes + StoredStatRecords() * kStatRowBytes;
   if (ReadableSize(FilePath(".STT")) >= needed) return std::nullopt;

@@ -136,7 +136,7 @@ TEST_F(Publish, BrowserDrawsAndPrintsThePages) {
   Shell(browser + "--no-pdf-header-footer --print-to-pdf='" + pdf + "' 'file://" + html +
         "' >/dev/null 2>&1");
   const auto reportPages = Matches(test::FileText(html), std::regex("<pre class=\"page\"")).size();
-  ASSERT_GT(reportPages, 10u);
+  ASSERT_GE(reportPages, 10u);  // one a category
   ASSERT_TRUE(std::filesystem::exists(pdf));
   EXPECT_EQ(Shell("pdfinfo '" + pdf + "' | grep -q '^Pages: *" + std::to_string(reportPages) + "$'"), 0)
       << reportPages << " report pages";

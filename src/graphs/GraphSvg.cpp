@@ -8,8 +8,8 @@ namespace tallmark::graphs {
 
 namespace {
 
-constexpr double kWidth = 640, kHeight = 320;
-constexpr double kLeft = 48, kRight = 12, kTop = 34, kBottom = 40;
+constexpr double kWidth = 400, kHeight = 250;
+constexpr double kLeft = 40, kRight = 10, kTop = 30, kBottom = 38;
 const char* const kColors[] = {"#2f5d8a", "#c0504d", "#4f8a3a", "#8064a2"};
 
 std::string Num(double v) {
@@ -92,7 +92,7 @@ std::string Lines(const GraphPage& page, const Scale& scale, double dx) {
     flush();
     svg += dots;
     // The legend along the top.
-    const double lx = kLeft + 170 * static_cast<double>(s);
+    const double lx = kLeft + 160 * static_cast<double>(s);
     svg += "<rect x=\"" + Num(lx) + "\" y=\"8\" width=\"14\" height=\"10\" fill=\"" + color +
            "\" />\n" + Text(lx + 19, 17, "start", page.sets[s].name);
   }
@@ -106,7 +106,7 @@ std::string LineGraphSvg(const GraphPage& page, const std::string& label) {
   const double dx = (kWidth - kLeft - kRight) / static_cast<double>(std::max<std::size_t>(page.labels.size(), 1));
   std::string svg = "<svg class=\"graph\" viewBox=\"0 0 " + Num(kWidth) + " " + Num(kHeight) +
                     "\" role=\"img\" aria-label=\"" + label + "\">\n<title>" + label +
-                    "</title>\n<style>text { font: 12px sans-serif; fill: #333; } "
+                    "</title>\n<style>text { font: 11px sans-serif; fill: #333; } "
                     ".grid { stroke: #d6d6d6; stroke-width: 1; }</style>\n";
   svg += Axes(page, scale, dx) + Lines(page, scale, dx);
   return svg + "</svg>\n";

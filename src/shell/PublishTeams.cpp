@@ -49,7 +49,6 @@ std::string Points(Single value) { return FixedDecimals(value, 1); }
 
 Table RosterTable(int team, const std::vector<int>& bowlers) {
   Table t;
-  t.caption = "Roster";
   t.head = {TextCell("#"), TextCell(TrimRight(lg.SportTerm[4])), NumberCell("Average"),
             NumberCell("Handicap")};
   for (const reports::ListedPlayer& lp : reports::TeamPlayers(team)) {

@@ -28,7 +28,7 @@ using publish::Section;
 bool IsNumberColumn(CellAlign align) { return align == CellAlign::Right; }
 
 std::string StandingsSection(const StandingsTable& table) {
-  std::string html = "<table>\n<thead><tr>";
+  std::string html = "<div class=\"scroll\">\n<table>\n<thead><tr>";
   for (const StandingsColumn& c : table.columns)
     html += std::string("<th scope=\"col\"") + (IsNumberColumn(c.align) ? " class=\"num\"" : "") +
             ">" + HtmlText(c.header) + "</th>";
@@ -40,7 +40,7 @@ std::string StandingsSection(const StandingsTable& table) {
               ">" + HtmlText(Trim(row[c])) + "</td>";
     html += "</tr>\n";
   }
-  html += "</tbody>\n</table>\n<p>" + HtmlText(table.labels[5]) + "</p>\n";
+  html += "</tbody>\n</table>\n</div>\n<p>" + HtmlText(table.labels[5]) + "</p>\n";
   return Section("standings", "Standings", html);
 }
 
@@ -53,15 +53,15 @@ std::string ScheduleSection() {
   if (next.week <= kMaxWeeks && IsValidDate(lg.WeekDate[next.week]))
     heading += " (" + lg.WeekDate[next.week] + ")";
   if (!next.scheduled) return Section("schedule", heading, "<p>Not scheduled yet.</p>\n");
-  std::string html = "<table>\n<thead><tr><th scope=\"col\" class=\"lanes\">" +
-                     HtmlText(lg.SportTerm[7]) +
+  std::string html = "<div class=\"scroll\">\n<table>\n<thead><tr>"
+                     "<th scope=\"col\" class=\"lanes\">" + HtmlText(lg.SportTerm[7]) +
                      "s</th><th scope=\"col\">Team</th><th></th><th scope=\"col\">Team</th></tr>"
                      "</thead>\n<tbody>\n";
   for (const publish::LanePair& p : next.pairs)
     html += "<tr><td class=\"lanes\">" + p.lanesHtml + "</td><td>" +
             HtmlText(publish::SlotTeam(p.first)) + "</td><td class=\"vs\">vs</td><td>" +
             HtmlText(publish::SlotTeam(p.second)) + "</td></tr>\n";
-  html += "</tbody>\n</table>\n";
+  html += "</tbody>\n</table>\n</div>\n";
   return Section("schedule", heading, html);
 }
 

@@ -36,6 +36,7 @@ nav ul, ul.awards { padding-left: 1.3em; }
 nav li { margin: 0.3em 0; }
 nav ul.names { columns: 14em; }
 p.up { margin: 0 0 0.8em; }
+figure { margin: 1em 0; }
 svg.graph { display: block; width: 100%; height: auto; max-width: 40em; }
 a { color: #1f4e79; }
 @media (max-width: 40em) {

@@ -13,6 +13,7 @@
 #include "league/LeagueData.h"
 #include "shell/MailMessage.h"
 #include "shell/MailSettings.h"
+#include "shell/gui/MailHandOff.h"
 #include "shell/gui/MainForm.h"
 
 namespace tallmark {
@@ -21,16 +22,47 @@ namespace {
 
 QString FromUtf8(const std::string& s) { return QString::fromStdString(s); }
 
+std::optional<QString> AskWithDialog(QWidget* parent, const QString& shown) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(
+      parent, QStringLiteral("E-mail Standing Sheet"),
+      QStringLiteral("Send the standing sheet to (addresses separated by commas; kept for this "
+                     "league):"),
+      QLineEdit::Normal, shown, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+// xdg-email with the attachment, else the message file opened by the desktop.
+bool HandToDesktop(const std::vector<std::string>& to, const std::string& eml,
+                   const std::string& pdf) {
+  const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+  if (!xdgEmail.isEmpty()) {
+    QStringList args;
+    for (const std::string& a : XdgEmailArguments(to, pdf)) args << FromUtf8(a);
+    if (QProcess::startDetached(xdgEmail, args)) return true;
+  }
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(eml)));
+}
+
+MailAddressAsker& Asker() {
+  static MailAddressAsker asker;
+  return asker;
+}
+
+MailHandOff& HandOff() {
+  static MailHandOff handOff;
+  return handOff;
+}
+
 // The addresses asked for, shown filled with the kept ones; nullopt when cancelled.
 std::optional<std::vector<std::string>> AskAddresses(QWidget* parent) {
   QString text = FromUtf8(JoinMailAddresses(LeagueMailAddresses()));
   for (;;) {
-    bool ok = false;
-    text = QInputDialog::getText(parent, QStringLiteral("E-mail Standing Sheet"),
-                                 QStringLiteral("Send the standing sheet to (addresses separated "
-                                                "by commas; kept for this league):"),
-                                 QLineEdit::Normal, text, &ok);
-    if (!ok) return std::nullopt;
+    const std::optional<QString> typed =
+        Asker() ? Asker()(parent, text) : AskWithDialog(parent, text);
+    if (!typed) return std::nullopt;
+    text = *typed;
     std::vector<std::string> addresses;
     std::string problem;
     if (ParseMailAddresses(text.toStdString(), addresses, problem)) return addresses;
@@ -52,19 +84,15 @@ void MainForm::MailStandingSheet() {
     ReportError(err);
     return;
   }
-  const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
-  bool handed = false;
-  if (!xdgEmail.isEmpty()) {
-    QStringList args;
-    for (const std::string& a : XdgEmailArguments(*to, pdf)) args << FromUtf8(a);
-    handed = QProcess::startDetached(xdgEmail, args);
-  }
-  if (!handed) handed = QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(eml)));
+  const bool handed = HandOff() ? HandOff()(*to, eml, pdf) : HandToDesktop(*to, eml, pdf);
   MsgBox(std::string(handed ? "The message is handed to your mail program; nothing is sent until "
                               "you send it there. "
                             : "No mail program could be started. ") +
              "The message is saved as " + Utf8ToCp1252(eml) + ".",
          {}, MsgIcon::Information);
 }
+
+void SetMailAddressAsker(MailAddressAsker asker) { Asker() = std::move(asker); }
+void SetMailHandOff(MailHandOff handOff) { HandOff() = std::move(handOff); }
 
 }  // namespace tallmark

@@ -33,7 +33,7 @@ int RunMail(const std::vector<std::string>& args) {
 
 const CommandRegistration kMail(
     {"mail", "LEAGUE.CFG -o WEEK.eml [--to ADDRESS...]",
-     "write the week's standings as an e-mail message: the standing sheet as text, web page and PDF",
+     "write the week's standings as an e-mail message: the standing sheet as text, page and PDF",
      RunMail,
      "The message (MIME, lines ending in CR LF) has the subject \"<league> - standings after week\n"
      "n\", the condensed standing sheet's text and the web page's standings, next week's lanes,\n"

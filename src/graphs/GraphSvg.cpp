@@ -103,7 +103,8 @@ std::string Lines(const GraphPage& page, const Scale& scale, double dx) {
 
 std::string LineGraphSvg(const GraphPage& page, const std::string& label) {
   const Scale scale = ScaleOf(page);
-  const double dx = (kWidth - kLeft - kRight) / static_cast<double>(std::max<std::size_t>(page.labels.size(), 1));
+  const double points = static_cast<double>(std::max<std::size_t>(page.labels.size(), 1));
+  const double dx = (kWidth - kLeft - kRight) / points;
   std::string svg = "<svg class=\"graph\" viewBox=\"0 0 " + Num(kWidth) + " " + Num(kHeight) +
                     "\" role=\"img\" aria-label=\"" + label + "\">\n<title>" + label +
                     "</title>\n<style>text { font: 11px sans-serif; fill: #333; } "

@@ -132,10 +132,11 @@ PlayerToDateLines PlayerToDateFigures(int player, const std::vector<WeekScores>&
       out.weeks.push_back(PlayerWeek(week, *line, s));
     }
   }
-  for (std::size_t g = 0; g < games; ++g)
+  for (std::size_t g = 0; g < games; ++g) {
+    const double pins = static_cast<double>(s.columnPins[g]);
     out.total.columnAverages.push_back(
-        s.columnGames[g] > 0 ? RoundHalfEven(static_cast<double>(s.columnPins[g]) / s.columnGames[g])
-                             : 0);
+        s.columnGames[g] > 0 ? RoundHalfEven(pins / static_cast<double>(s.columnGames[g])) : 0);
+  }
   const auto& st = lg.PlayerStat[player];
   out.total.games = st[kGamesPlayed];
   out.total.average = st[kCurrentAverage];

@@ -48,7 +48,8 @@ std::string EncodedWords(const std::string& utf8) {
   while (i < utf8.size()) {
     std::size_t n = std::min<std::size_t>(45, utf8.size() - i);
     while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) --n;
-    out += (out.empty() ? "" : "\r\n ") + std::string("=?UTF-8?B?") + Base64(utf8.substr(i, n)) + "?=";
+    out += (out.empty() ? "" : "\r\n ") + std::string("=?UTF-8?B?") + Base64(utf8.substr(i, n)) +
+           "?=";
     i += n;
   }
   return out;
@@ -121,7 +122,8 @@ std::string StandingsMessage(const std::vector<std::string>& to, const std::stri
        kBoundaryAlt + "\"\r\n\r\n";
   m += std::string("--") + kBoundaryAlt + "\r\n" +
        Part("text/plain; charset=utf-8", "", SheetText());
-  m += std::string("--") + kBoundaryAlt + "\r\n" + Part("text/html; charset=utf-8", "", SheetHtml());
+  m += std::string("--") + kBoundaryAlt + "\r\n" +
+       Part("text/html; charset=utf-8", "", SheetHtml());
   m += std::string("--") + kBoundaryAlt + "--\r\n\r\n";
   const std::string file = MailAttachmentName();
   m += std::string("--") + kBoundaryMixed + "\r\n" +

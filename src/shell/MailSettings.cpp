@@ -64,7 +64,8 @@ std::vector<std::string> LeagueMailAddresses() {
   std::vector<std::string> addresses;
   std::string problem;
   for (const std::string& line : SettingsLines())
-    if (IsLeagueLine(line, key) && ParseMailAddresses(line.substr(key.size() + 3), addresses, problem))
+    if (IsLeagueLine(line, key) &&
+        ParseMailAddresses(line.substr(key.size() + 3), addresses, problem))
       return addresses;
   return {};
 }

@@ -91,7 +91,8 @@ std::string LinksSection() {
                      Link(kStandingSheetPage, reports::ReportTitle(1)) +
                      Link(kAveragesPage, reports::ReportTitle(13)) +
                      Link(kSchedulePage, reports::ReportTitle(10)) +
-                     Link(kAwardsPage, reports::ReportTitle(8)) + "</ul>\n<h2>Teams</h2>\n<ul class=\"names\">\n";
+                     Link(kAwardsPage, reports::ReportTitle(8)) +
+                     "</ul>\n<h2>Teams</h2>\n<ul class=\"names\">\n";
   for (int team : PublishedTeams())
     html += Link(TeamPageName(team), TrimRight(lg.PlayerName[lg.Roster[team][0]]));
   html += "</ul>\n<h2>" + HtmlText(TrimRight(lg.SportTerm[4])) + "s</h2>\n<ul class=\"names\">\n";
@@ -112,7 +113,8 @@ std::string PublishIndexHtml() {
   const std::string name = TrimRight(lg.LeagueName);
   std::string week = table.labels[2];
   if (lg.NumSessions > 1) week += ", " + table.labels[3];
-  if (lg.CurrentWeek >= 1 && lg.CurrentWeek <= kMaxWeeks && IsValidDate(lg.WeekDate[lg.CurrentWeek]))
+  const int current = lg.CurrentWeek;
+  if (current >= 1 && current <= kMaxWeeks && IsValidDate(lg.WeekDate[current]))
     week += " (" + lg.WeekDate[lg.CurrentWeek] + ")";
   std::string html = reports::HtmlPageStart(name, publish::kPageStyle);
   html += "<main>\n<header>\n<h1>" + HtmlText(name) + "</h1>\n<p class=\"week\">" +

@@ -34,8 +34,8 @@ struct Table {
 // The table in a box of its own that scrolls sideways when the screen is narrower than it.
 std::string TableHtml(const Table& t);
 
-// One lane pair of next week: the lanes as markup ("101&#8211;102") and its two teams (team numbers; 0 for a position
-// still open and 101 for nobody yet).
+// One lane pair of next week: the lanes as markup ("101&#8211;102") and its two teams (team
+// numbers; 0 for a position still open and 101 for nobody yet).
 struct LanePair {
   std::string lanesHtml;
   int first = 0, second = 0;

@@ -64,7 +64,8 @@ class Publish : public ::testing::Test {
 // The players with a game of their own in the raw scores (Regular, Sub, Roving Sub rows), by name.
 std::set<std::string> BowlersOfRawScores(const std::string& csv) {
   std::set<std::string> names;
-  const std::regex row(R"re("\d+, [^,]*, [^,]*, ([^,]*?) *, -?\d+, [^,]*, (Regular|Sub|Roving Sub),)re");
+  const std::regex row(
+      R"re("\d+, [^,]*, [^,]*, ([^,]*?) *, -?\d+, [^,]*, (Regular|Sub|Roving Sub),)re");
   for (const std::smatch& m : Matches(csv, row)) names.insert(m[1]);
   return names;
 }

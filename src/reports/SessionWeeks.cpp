@@ -27,10 +27,12 @@ std::string GameNumbersTitle() {
   return title;
 }
 
-std::string UnreadWeekLine(ReportEngine& engine, const WeekScores& week) {
-  const std::string notice =
-      week.damage.empty() ? "WEEK " + std::to_string(week.week) + " COULD NOT BE READ" : week.damage;
-  return engine.marginSpaces() + engine.noteDamage(notice);
+std::string UnreadWeekNotice(int week, const std::string& damage) {
+  return damage.empty() ? "WEEK " + std::to_string(week) + " COULD NOT BE READ" : damage;
+}
+
+std::string UnreadWeekLine(ReportEngine& engine, int week, const std::string& damage) {
+  return engine.marginSpaces() + engine.noteDamage(UnreadWeekNotice(week, damage));
 }
 
 }  // namespace tallmark::reports

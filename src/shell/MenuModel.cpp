@@ -53,7 +53,8 @@ MenuModel::MenuModel() {
       "MenuFileStep", "&File",
       {Item("&New"), Item("&Open"), Item("&Save", kOff), Item("Save &As", kOff), Separator(),
        Item("&Backup"), Item("&Restore Backup"), Separator(),
-       Sub("&Export...", FileExport, kOff), Item("Publish to &Web Folder...", kOff), Separator(),
+       Sub("&Export...", FileExport, kOff), Item("Publish to &Web Folder...", kOff),
+       Item("E-&mail Standing Sheet...", kOff), Separator(),
        Item("E&xit")});
   menus_[static_cast<int>(FileExport)] =
       Popup("MenuFileExportStep", "&Export...",
@@ -120,7 +121,7 @@ void UpdateMenus(MenuModel& m, bool loaded) {
   using namespace menu;
   const bool scored = loaded && ScoresEntered();
   Enable(m, MenuId::File, {kSave, kSaveAs, kExport}, loaded);
-  Enable(m, MenuId::File, {kPublish}, scored);
+  Enable(m, MenuId::File, {kPublish, kMail}, scored);
   Enable(m, MenuId::Edit, {kBulletin, kWeeklyScores}, loaded);
   Enable(m, MenuId::Setup,
          {kScoring, kAwards, kTeams, kClassifications, kLanes, kNames, kExtraStats, kNewSeason},
@@ -150,7 +151,7 @@ void StartUpMenus(MenuModel& m) {
   m.entry(MenuId::Edit, kUndoWeek).enabled = m.entry(MenuId::Edit, kReprocess).enabled =
       loaded && CanUndoWeek();
   m.entry(MenuId::File, kExport).enabled = m.entry(MenuId::File, kPublish).enabled =
-      loaded && ScoresEntered();
+      m.entry(MenuId::File, kMail).enabled = loaded && ScoresEntered();
   m.entry(MenuId::Option, kPrintTo).enabled = true;
   m.entry(MenuId::Option, kPrintMargins).enabled = true;
 }

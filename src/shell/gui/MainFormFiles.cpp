@@ -71,6 +71,7 @@ void MainForm::FileMenu(int index) {
       GuardLeagueLoad([&] { RestoreBackup(Chooser(this, RestoreBackupRequest, false)); });
       break;
     case kPublish: PublishWebFolder(); break;
+    case kMail: MailStandingSheet(); break;
     case kExit: close(); break;
     default: break;
   }

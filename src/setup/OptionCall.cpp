@@ -61,9 +61,10 @@ std::map<std::string, LeagueOption> Listing() {
 // Whether the stored value is the one asked for (a switch: on or off alike).
 bool SameNumber(const std::string& asked, const std::string& stored) {
   double a = 0, s = 0;
-  if (ParseNumber(Trim(asked), a) && ParseNumber(stored, s) && a == s) return true;
+  if (!ParseNumber(stored, s)) return false;
+  if (ParseNumber(Trim(asked), a) && a == s) return true;
   const auto flag = options::Flag(asked);
-  return flag && (stored == "0" || stored == "-1" || stored == "-2") && *flag == (stored != "0");
+  return flag && s >= -2 && s <= 1 && s == static_cast<int>(s) && *flag == (s != 0);
 }
 
 class OptionCall {

@@ -23,6 +23,7 @@ const std::vector<std::string> kSetUp = {"options", "@", "--set", "TopAwardsList
 const std::vector<std::string> kBulletin = {"bulletin", "@", "--file", "BULLETIN"};
 const std::vector<std::string> kProcess = {"process", "@", "--no-backup"};
 const std::vector<std::string> kUndo = {"undo", "@"};
+const std::vector<std::string> kReprocess = {"reprocess", "@", "--from", "5"};
 
 std::vector<std::string> Enter(int week) {
   return {"scores", "@", "--week", std::to_string(week), "--file", "#" + std::to_string(week)};
@@ -86,12 +87,14 @@ TEST_F(CorrectionsKeepWork, UndoAndReprocessEqualTheStraightRun) {
       {"the next week entered", {kProcess, Enter(6), kUndo, kProcess, kProcess},
        {kProcess, Enter(6), kProcess}, false},
       {"an award added, reprocess with nothing corrected",
-       {kProcess, kSetUp, Enter(6), kProcess, Enter(7), kProcess,
-        {"reprocess", "@", "--from", "5"}},
-       {kProcess, kSetUp, Enter(6), kProcess, Enter(7), kProcess}, true},
+       {kProcess, kSetUp, Enter(6), kProcess, Enter(7), kProcess, Enter(8),
+        kReprocess},
+       {kProcess, kSetUp, Enter(6), kProcess, Enter(7), kProcess, Enter(8)}, true},
       {"undone twice across a split",
        {kProcess, Enter(6), kProcess, kUndo, kUndo, kProcess, kProcess},
        {kProcess, Enter(6), kProcess}, false, split},
+      {"reprocessed across a split", {kProcess, Enter(6), kProcess, kReprocess},
+       {kProcess, Enter(6), kProcess}, true, split},
   };
   for (const Equivalence& c : cases) {
     SCOPED_TRACE(c.name);

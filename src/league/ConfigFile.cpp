@@ -237,17 +237,17 @@ ConfigProgress ProgressOf(const std::string& configText) {
   WithConfigText(configText, [&p] {
     p.week = lg.CurrentWeek;
     p.session = lg.CurrentSession;
-    p.slots = lg.CompleteSlots;
+    p.complete = lg.CompleteSlots;
   });
   return p;
 }
 
-std::string WithProgress(const std::string& configText, const ConfigProgress& p, bool slots) {
+std::string WithProgress(const std::string& configText, const ConfigProgress& p, bool complete) {
   std::string text;
   WithConfigText(configText, [&] {
     lg.CurrentWeek = p.week;
     lg.CurrentSession = p.session;
-    if (slots) lg.CompleteSlots = p.slots;
+    if (complete) lg.CompleteSlots = p.complete;
     text = ConfigText();
   });
   return text;

@@ -21,13 +21,13 @@ std::string ConfigText();
 struct ConfigProgress {
   std::int16_t week = 0;
   std::int16_t session = 1;
-  std::int16_t slots = 0;
+  std::int16_t complete = 0;
 };
 // The progress a configuration text holds.
 ConfigProgress ProgressOf(const std::string& configText);
-// The configuration text with its progress replaced by p (the complete count only with slots),
+// The configuration text with its progress replaced by p (the complete count only with complete),
 // everything else as it holds it. Neither changes the league in memory.
-std::string WithProgress(const std::string& configText, const ConfigProgress& p, bool slots);
+std::string WithProgress(const std::string& configText, const ConfigProgress& p, bool complete);
 
 enum class VersionCheck { NoLeague, Refused, Accepted };
 // Probes the first value of the configuration file: no league (missing file, sets FileName to

@@ -372,7 +372,7 @@ std::string UndoWeekFiles(int week, bool keepScores, WeekSetup* setup) {
   trap.set(RemoveFile(WeekSnapshotPath(week)));
   if (setup)
     for (const Part& p : parts)
-      if (p.kind == 'S') setup->files[p.ext] = p.bytes;
+      if (p.kind == 'S' && p.existed) setup->files[p.ext] = p.bytes;
   return trap.failed() ? ErrorDescription(trap.number()) : std::string();
 }
 

@@ -56,7 +56,7 @@ void ExpectUndone(const Files& got, const Files& want, int w) {
   EXPECT_EQ(got.at("SEA").substr(0, sea), want.at("SEA").substr(0, sea)) << w;
   EXPECT_TRUE(got.at("scr").substr(0, scr) == want.at("scr").substr(0, scr)) << w;
   const ConfigProgress a = ProgressOf(got.at("CFG")), b = ProgressOf(want.at("CFG"));
-  EXPECT_EQ(std::tie(a.week, a.session, a.slots), std::tie(b.week, b.session, b.slots)) << w;
+  EXPECT_EQ(std::tie(a.week, a.session, a.complete), std::tie(b.week, b.session, b.complete)) << w;
 }
 
 std::string Fnv(const std::string& bytes) {

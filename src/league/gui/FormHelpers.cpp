@@ -32,6 +32,19 @@ void CenterForm(QWidget* window) {
                area.top() + (area.height() - size.height()) / 2);
 }
 
+void FitToScreen(QWidget* window, QSize wanted) {
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) {
+    window->resize(wanted);
+    return;
+  }
+  const QRect room = screen->availableGeometry();
+  // The frame's room: a title bar and borders a window manager adds outside the window.
+  const QSize size = wanted.boundedTo(QSize(room.width() - 16, room.height() - 48));
+  window->resize(size);
+  window->move(room.center() - QPoint(size.width() / 2, size.height() / 2 + 12));
+}
+
 QLabel* MakeTipLabel(QWidget* parent, bool wordWrap) {
   auto* tip = new QLabel(parent);
   tip->setObjectName(QStringLiteral("TipLabel"));

@@ -2,6 +2,7 @@
 // the tool-tip box, and the window shown for functions still to come.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <string>
 
@@ -19,6 +20,9 @@ std::string ToPath(const QString& path);
 
 // Moves a window to the centre of the screen it is on.
 void CenterForm(QWidget* window);
+// Gives a window the size it wants, no larger than the screen it opens on (with room for its
+// frame), and centres it there.
+void FitToScreen(QWidget* window, QSize wanted);
 
 // Placement of a tip against its control: below its left edge, or below its middle.
 constexpr int kTipBelowLeft = 0;

@@ -123,6 +123,7 @@ GraphOptions Graph_Form::options() {
 
 void Graph_Form::setList(int index, const QString& label, const QStringList& items) {
   ListLabel[index]->setText(label);
+  List1[index]->setAccessibleName(PlainCaption(label));
   List1[index]->addItems(items);
   ListLabel[index]->setVisible(true);
   List1[index]->setVisible(true);

@@ -35,6 +35,13 @@ void ShowToolTip(QLabel* tip, QWidget* control, const QString& text, int placeme
 // The small window of a function whose window is not in this version yet.
 void ShowNotAvailable(QWidget* parent, const QString& title);
 
+// Gives every control of the window that takes the keyboard a name for assistive technology
+// where it has none: the caption whose label it belongs to, the label beside it, its tip, or the
+// title of its frame.
+void NameControls(QWidget* window);
+// Names the controls of every window as it is shown, for the life of the program.
+void NameControlsOfEveryWindow();
+
 // An entry's caption without its mnemonic marks ("Save &As" -> "Save As").
 QString PlainCaption(const QString& caption);
 

@@ -172,6 +172,7 @@ QLayout* ResultsForm::buildButtons() {
 void ResultsForm::buildGrid() {
   Grid1 = new FrozenColumnsTable(this);
   Grid1->setObjectName(QStringLiteral("Grid1"));
+  Grid1->setAccessibleName(QStringLiteral("Results of the team"));
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
   Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -208,6 +209,7 @@ void ResultsForm::buildGrid() {
 
   Text1 = new QLineEdit(Grid1->viewport());
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Entry of the cell"));
   Text1->setAlignment(Qt::AlignRight);
   Text1->setFrame(false);
   Text1->installEventFilter(this);

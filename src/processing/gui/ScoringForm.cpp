@@ -252,6 +252,7 @@ void ScoringForm::refresh() {
 
 void ScoringForm::addTip(QWidget* control, const std::string& text) {
   tips_[control] = Show(text);
+  control->setAccessibleDescription(tips_[control]);
   control->installEventFilter(this);
   for (QWidget* child : control->findChildren<QWidget*>()) {
     tips_[child] = tips_[control];

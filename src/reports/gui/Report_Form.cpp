@@ -91,6 +91,7 @@ void Report_Form::fillLists() {
     entries_[i] = ListEntries(panelLists_[i], lg.ReportNumber);
     for (const ListEntry& e : entries_[i]) List1[i]->addItem(Q(e.text));
     ListLabel[i]->setText(Q(reports::ListLabel(panelLists_[i])));
+    List1[i]->setAccessibleName(PlainCaption(ListLabel[i]->text()));
   }
 }
 

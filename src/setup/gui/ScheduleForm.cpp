@@ -120,6 +120,7 @@ void ScheduleForm::buildGrid() {
 
   editor_ = new QLineEdit(grid_->viewport());
   editor_->setObjectName(QStringLiteral("Text1"));
+  editor_->setAccessibleName(QStringLiteral("Team of the lane slot"));
   editor_->setMaxLength(kEditorMaxLength);
   editor_->setAlignment(Qt::AlignCenter);
   editor_->setFrame(false);

@@ -65,6 +65,7 @@ HelpForm::HelpForm(int context, QWidget* parent) : QDialog(parent) {
   layout->addLayout(bar);
   browser_ = new QTextBrowser(this);
   browser_->setObjectName("HelpText");
+  browser_->setAccessibleName(QStringLiteral("Help page"));
   browser_->setOpenExternalLinks(true);
   browser_->setSource(QUrl(HelpSource()));
   layout->addWidget(browser_, 1);

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -195,7 +196,7 @@ class WindowsTest : public QObject {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       if (!dialog) return;
       dialog->findChild<QLineEdit*>("fileNameEdit")->setText("sample.cfg");
-      dialog->accept();
+      QMetaObject::invokeMethod(dialog, "accept");
     });
     const QString chosen = ChooseFile(main.get(), request);
     QCOMPARE(chosen, QString::fromStdString(dir.file("SAMPLE.CFG")));

@@ -25,7 +25,7 @@ using namespace tallmark;
 namespace {
 
 // A PDF printer: the job's pages as PDF, copies made by the filters.
-const char* const kPdfPrinterPpd = R"(*PPD-Adobe: "4.3"
+const char* const kPdfPrinterPpd = R"ppd(*PPD-Adobe: "4.3"
 *FormatVersion: "4.3"
 *FileVersion: "1.0"
 *LanguageVersion: English
@@ -54,7 +54,7 @@ const char* const kPdfPrinterPpd = R"(*PPD-Adobe: "4.3"
 *ImageableArea Letter/Letter: "18 18 594 774"
 *DefaultPaperDimension: Letter
 *PaperDimension Letter/Letter: "612 792"
-)";
+)ppd";
 
 QString Run(const QString& program, const QStringList& args, int* status = nullptr) {
   QProcess p;
@@ -84,9 +84,11 @@ class CupsPrintTest : public QObject {
     root = QString::fromStdString(dir.path()) + "cups/";
     for (const char* sub : {"spool/tmp", "cache", "state", "log", "run", "out"})
       QDir().mkpath(root + sub);
-    // The filters run as the scheduler's user, who writes the spooled files.
-    for (const char* open : {"out", "spool/tmp"})
-      QFile::setPermissions(root + open, QFileDevice::Permissions(0x7777));
+    // The filters run as the scheduler's user, who reaches and writes the spooled files.
+    const auto reach = QFileDevice::Permissions(0x7755), write = QFileDevice::Permissions(0x7777);
+    QFile::setPermissions(QString::fromStdString(dir.path()), reach);
+    QFile::setPermissions(root, reach);
+    for (const char* open : {"out", "spool/tmp"}) QFile::setPermissions(root + open, write);
     const QByteArray all = "  Order allow,deny\n  Allow all\n";
     const bool written =
         writeFile("cupsd.conf", "Listen " + (root + "run/cups.sock").toUtf8() +

@@ -130,7 +130,11 @@ class CupsPrintTest : public QObject {
     return Run("pdftotext", {"-layout", file, "-"});
   }
 
-  static void printTo(const char* queue) {
+  // The print set-up: the queue, the copies and the page range.
+  static void printTo(const char* queue, int copies, int from, int to) {
+    lg.PrintCopies = static_cast<Integer>(copies);
+    lg.PrintFromPage = static_cast<Integer>(from);
+    lg.PrintToPage = static_cast<Integer>(to);
     QPrinter& printer = ReportPrinter();
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(queue);
@@ -149,10 +153,7 @@ class CupsPrintTest : public QObject {
 
   // Two copies of the standing sheet's first page.
   void standingSheet() {
-    printTo("Sheet");
-    lg.PrintCopies = 2;
-    lg.PrintFromPage = 1;
-    lg.PrintToPage = 1;
+    printTo("Sheet", 2, 1, 1);
     lg.ReportNumber = 1;
     reports::Report_Form form;
     form.askMenu = [](QMenu*) { return 0; };
@@ -168,10 +169,7 @@ class CupsPrintTest : public QObject {
 
   // One ranking graph, one copy, through the window's print button.
   void rankingGraph() {
-    printTo("Graph");
-    lg.PrintCopies = 1;
-    lg.PrintFromPage = 1;
-    lg.PrintToPage = 9999;
+    printTo("Graph", 1, 1, 9999);
     lg.GraphNumber = 1;
     graphs::Graph_Form form(ReportPrinter());
     form.askMenu = [](QMenu*) { return 0; };
@@ -187,8 +185,7 @@ class CupsPrintTest : public QObject {
 
   // The blank data entry forms of every team of the week, one page a team.
   void blankResultsForms() {
-    printTo("Forms");
-    lg.PrintCopies = 1;
+    printTo("Forms", 1, 1, 9999);
     ResultsForm form;
     form.choosePrinter = [] { return &ReportPrinter(); };
     io.answer(MsgAnswer::Yes);  // a form for each team

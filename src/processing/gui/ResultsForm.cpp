@@ -160,6 +160,10 @@ QLayout* ResultsForm::buildButtons() {
   row->addWidget(Command1[3]);
   row->addWidget(Command1[0]);
   row->addWidget(Command1[2]);
+  ImportButton = new QPushButton(QStringLiteral("Import from &Lanes\u2026"), this);
+  ImportButton->setAutoDefault(false);
+  row->addWidget(ImportButton);
+  connect(ImportButton, &QPushButton::clicked, this, &ResultsForm::importClicked);
   row->addStretch(1);
   row->addWidget(Command1[1]);
   connect(Command1[0], &QPushButton::clicked, this, &ResultsForm::opponentClicked);
@@ -287,6 +291,7 @@ void ResultsForm::setReadOnly(bool readOnly) {
   Text1->setEnabled(!readOnly);
   Text2->setEnabled(!readOnly);
   Combo2->setEnabled(!readOnly);
+  ImportButton->setEnabled(!readOnly);
   Command1[2]->setText(readOnly ? QStringLiteral("&Print Results") : QStringLiteral("&Print Form"));
   Text2->setText(Show(entry_.shownDate()));
   if (readOnly) {

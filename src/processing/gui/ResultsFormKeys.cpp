@@ -106,7 +106,7 @@ bool ResultsForm::listKey(QKeyEvent* key) {
 // Week, date, team, forfeit, the incomplete box, the grid, then the buttons from left to right.
 std::vector<QWidget*> ResultsForm::tabStops() const {
   return {Combo3, Text2, Combo1, Check1[0], Check1[1], Grid1,
-          Command1[3], Command1[0], Command1[2], Command1[1]};
+          Command1[3], Command1[0], Command1[2], ImportButton, Command1[1]};
 }
 
 bool ResultsForm::focusNextPrevChild(bool next) {

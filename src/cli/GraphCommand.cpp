@@ -45,6 +45,7 @@ bool NumberList(const std::string& text, const std::vector<int>& valid, std::vec
     if (!(in >> first)) return problem = "not a number: " + item, false;
     last = first;
     if (in >> dash && (dash != '-' || !(in >> last))) return problem = "not a range: " + item, false;
+    if (last < first) return problem = "not a range: " + item, false;
     for (int n = first; n <= last; ++n) {
       if (std::find(valid.begin(), valid.end(), n) == valid.end())
         return problem = "not one to choose: " + std::to_string(n), false;
@@ -69,6 +70,14 @@ bool PlayerList(const std::string& text, const std::vector<int>& valid, std::vec
     out.push_back(found);
   }
   return true;
+}
+
+// A list option given with nothing in it names nothing: refused rather than taken as all.
+std::string EmptyList(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i].rfind("--", 0) == 0 && args[i] != "--max" && Trim(args[i + 1]).empty())
+      return args[i] + " names nothing";
+  return {};
 }
 
 struct Choices {
@@ -109,6 +118,7 @@ int RunGraph(const std::vector<std::string>& args) {
   a.finish();
   const std::vector<std::string> rest = a.positional();
   if (a.bad()) return UsageError("graph", a.problem());
+  if (const std::string empty = EmptyList(args); !empty.empty()) return UsageError("graph", empty);
   GraphType type{};
   if (rest.size() != 2 || !TypeOf(rest[1], type)) return UsageError("graph");
   if (out.empty()) return UsageError("graph", "name the image file with -o");

@@ -135,7 +135,7 @@ std::string ListLabel(SelectionList list) {
     case SelectionList::Weeks: return "&WEEKS";
     case SelectionList::Players: return "&" + Upper(lg.SportTerm[5]);
     case SelectionList::Sessions: return "S&ESSIONS";
-    case SelectionList::Awards: return "&AWARDS";
+    case SelectionList::Awards: return "AWAR&DS";
   }
   return {};
 }
@@ -201,6 +201,11 @@ bool ParseSelection(SelectionList list, int reportType, const std::string& text,
         !(list == SelectionList::Teams && e.value == 0))
       values.push_back(e.value);
   return true;
+}
+
+bool AnythingSelected(const ReportChoices& c, bool hasLists) {
+  return !hasLists || c.substitutes || !c.teams.empty() || !c.weeks.empty() || !c.players.empty() ||
+         !c.sessions.empty() || !c.categories.empty();
 }
 
 }  // namespace tallmark::reports

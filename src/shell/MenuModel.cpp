@@ -66,8 +66,8 @@ MenuModel::MenuModel() {
       "MenuEditStep", "&Edit",
       {Item("&Undo"), Separator(), Item("Cu&t"), Item("&Copy"), Item("&Paste"), Separator(),
        Item("&Bulletin"), Item("&Weekly Scores", kOff), Separator(), Item("Statistics", kOff),
-       Item("Raw Scores", kOff), Separator(), Item("Undo Last &Processed Week", kOff),
-       Item("Reprocess &Weeks...", kOff)});
+       Item("Raw Scores", kOff), Separator(), Item("Undo &Last Processed Week", kOff),
+       Item("&Reprocess Weeks...", kOff)});
   menus_[static_cast<int>(Setup)] = Bar(
       "MenuSetupStep", "&Setup",
       {Item("&Scoring Options", kOff), Item("S&plit Season Options", kOff),
@@ -107,7 +107,7 @@ MenuModel::MenuModel() {
   entry(OptionPrintTo, menu::kScreen).checked = true;
   menus_[static_cast<int>(Help)] =
       Bar("MenuHelpStep", "&Help",
-          {Item("&Contents"), Item("&Search"), Separator(), Item("&About Scorewell")});
+          {Item("&Contents"), Item("&Search"), Separator(), Item("&About Tallmark")});
 }
 
 const std::array<MenuId, 7>& MenuModel::MenuBar() {

@@ -19,6 +19,11 @@ TEST(GraphCommand, WritesOneFilePerGraphWithoutADisplay) {
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, dir.file("T001.wmf") + "\n" + dir.file("T002.wmf") + "\n" +
                        dir.file("T003.wmf") + "\n" + dir.file("T004.wmf") + "\n");
+  // A name that ends in digits is a name: the counter goes after it.
+  r = RunCli(program.path(), {"graph", cfg, "teams-to-date", "--teams", "1", "--max", "2", "--high-low", "-o",
+                              dir.file("w012.png")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')), dir.file("w012001.png"));
   r = RunCli(program.path(), {"graph", cfg, "weekly-players", "--weeks", "2", "--handicap", "-o",
                               dir.file("week.pdf")});
   ASSERT_EQ(r.status, 0) << r.err;
@@ -29,7 +34,9 @@ TEST(GraphCommand, WritesOneFilePerGraphWithoutADisplay) {
                            Refusal{{"rankings", "-o", dir.file("x.txt")}, 2},
                            Refusal{{"weekly-teams", "--max", "1", "-o", dir.file("x.png")}, 2},
                            Refusal{{"weekly-teams", "--max", "1268", "-o", dir.file("x.png")}, 2},
-                           Refusal{{"weekly-teams", "--weeks", "9", "-o", dir.file("x.png")}, 2}}) {
+                           Refusal{{"weekly-teams", "--weeks", "9", "-o", dir.file("x.png")}, 2},
+                           Refusal{{"weekly-teams", "--weeks", "3-1", "-o", dir.file("x.png")}, 2},
+                           Refusal{{"players-to-date", "--players", "", "-o", dir.file("x.png")}, 2}}) {
     std::vector<std::string> args = {"graph", cfg};
     args.insert(args.end(), c.args.begin(), c.args.end());
     EXPECT_EQ(RunCli(program.path(), args).status, c.status) << c.args[0];

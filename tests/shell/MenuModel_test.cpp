@@ -46,7 +46,7 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
   EXPECT_EQ(Captions(m, MenuId::Edit),
             (std::vector<std::string>{"&Undo", "", "Cu&t", "&Copy", "&Paste", "", "&Bulletin",
                                       "&Weekly Scores", "", "Statistics", "Raw Scores", "",
-                                      "Undo Last &Processed Week", "Reprocess &Weeks..."}));
+                                      "Undo &Last Processed Week", "&Reprocess Weeks..."}));
   EXPECT_EQ(Captions(m, MenuId::Setup),
             (std::vector<std::string>{
                 "&Scoring Options", "S&plit Season Options", "&Award Options",
@@ -74,7 +74,7 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
   EXPECT_EQ(Captions(m, MenuId::OptionPrintTo),
             (std::vector<std::string>{"&Screen", "&Printer", "&File"}));
   EXPECT_EQ(Captions(m, MenuId::Help),
-            (std::vector<std::string>{"&Contents", "&Search", "", "&About Scorewell"}));
+            (std::vector<std::string>{"&Contents", "&Search", "", "&About Tallmark"}));
 }
 
 TEST(MenuModel, SubMenusHangOffTheirEntries) {

@@ -66,10 +66,11 @@ class MainFormFilesTest : public QObject {
     QVERIFY(form->Action(MenuId::File, menu::kSave)->isEnabled());
     QVERIFY(form->Action(MenuId::Reports, menu::kStandingSheet)->isEnabled());
 
-    // With a league open the dialog starts on its file; cancelling changes nothing.
+    // With a league open the dialog starts on its file, named as on disk; cancelling changes
+    // nothing.
     form->Choose(MenuId::File, menu::kOpen);
     QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests[1].presetFile, QString::fromStdString(dir.path() + "ACE.cfg"));
+    QCOMPARE(requests[1].presetFile, QString::fromStdString(dir.path() + "ACE.CFG"));
     QCOMPARE(lg.FileName, std::string("ACE"));
   }
 

@@ -34,7 +34,7 @@ int Run(const std::vector<std::string>& args) {
     for (const std::string& r : result.refusals)
       std::fprintf(stderr, "%s: %s\n", file.c_str(), r.c_str());
     return Failure("nothing changed: " + std::to_string(result.refusals.size()) +
-                   " row(s) refused");
+                   " row(s) refused (the sheet was read as " + result.format + ")");
   }
   if (!SaveLeague()) return Failure("the league could not be saved");
   ErrorTrap trap;
@@ -47,11 +47,12 @@ int Run(const std::vector<std::string>& args) {
 CommandRegistration registration({
     kName,
     "LEAGUE.CFG --file ROSTER.CSV",
-    "fill the league's teams from a spreadsheet (UTF-8 CSV), one row per place: team number, "
-    "team name, position, name, group, phone, starting average, games before recalc, average "
-    "after week 1 (yes/no); team 0 is the substitutes; empty fields after the name keep what "
-    "is there; a first row that does not start with a number is a heading; nothing is changed "
-    "when any row is refused",
+    "fill the league's teams from a spreadsheet (CSV: UTF-8 or Windows-1252, comma, semicolon "
+    "or tab separated), one row per place: team number, team name, position, name, group "
+    "(F, M, W allowed), phone, starting average, games before recalc, average after week 1 "
+    "(yes/no, Y/N); team 0 is the substitutes; empty fields after the name keep what is there; "
+    "a first row that does not start with a number is a heading; nothing is changed when any "
+    "row is refused",
     Run,
 });
 

@@ -20,7 +20,8 @@ namespace tallmark::cli {
 namespace {
 
 const char* const kScoresHelp =
-    "The sheet is a comma-separated text file (UTF-8):\n"
+    "The sheet is a text file of comma-, semicolon- or tab-separated values (UTF-8 or\n"
+    "Windows-1252, detected):\n"
     "\n"
     "  date,MM/DD/YY          the week's date (optional)\n"
     "  forfeit,TEAM           TEAM forfeits the week (no rows may be given for it)\n"
@@ -29,7 +30,7 @@ const char* const kScoresHelp =
     "One row per team and line-up position (1 to the players per week), with a column for each\n"
     "game. PLAYER is the name as stored or #INDEX (the record number); blank keeps the player\n"
     "listed in that row. TYPE is Regular (the default), Sub, Roving Sub, Vacancy, Absent or\n"
-    "Forfeit; Forfeit is refused in a row, as in the results window: use a forfeit line. N is the\n"
+    "Forfeit (or R, S, RS, V, A, F); Forfeit is refused in a row, as in the results window: use a forfeit line. N is the\n"
     "league's games per week; a blank game is 0, except in Vacancy and Absent rows, which keep\n"
     "their computed score. INCOMPLETE lists the game numbers not completed, separated by blanks\n"
     "(\"2 3\"). K is the league's number of extra statistics (0 to 63, blank is 0). Blank lines,\n"
@@ -238,9 +239,10 @@ class SheetEntry {
   std::map<int, std::set<Integer>> players_;
 };
 
-int PrintRefusals(const std::vector<std::string>& refusals) {
+int PrintRefusals(const std::vector<std::string>& refusals, const std::string& format) {
   for (const std::string& r : refusals) std::fprintf(stderr, "tallmark-cli scores: %s\n", r.c_str());
-  std::fprintf(stderr, "tallmark-cli scores: nothing was stored\n");
+  std::fprintf(stderr, "tallmark-cli scores: nothing was stored (the sheet was read as %s)\n",
+               format.c_str());
   return kExitFailure;
 }
 
@@ -261,11 +263,11 @@ int RunScores(const std::vector<std::string>& args) {
     return Failure("week " + std::to_string(week) + " cannot be entered: the week to enter is " +
                    std::to_string(lg.CurrentWeek + 1));
   ScoreSheet sheet = ParseScoreSheet(data, lg.GamesPerWeek, lg.NumExtraStats);
-  if (!sheet.problems.empty()) return PrintRefusals(sheet.problems);
+  if (!sheet.problems.empty()) return PrintRefusals(sheet.problems, sheet.format);
   {
     SheetEntry trial(sheet, false);
     std::vector<std::string> refusals = trial.run();
-    if (!refusals.empty()) return PrintRefusals(refusals);
+    if (!refusals.empty()) return PrintRefusals(refusals, sheet.format);
   }
   // Every line is taken: open the league again (the trial changed memory only) and store.
   InitLeagueData();

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "league/LeagueData.h"
+#include "common/SheetText.h"
 #include "common/Text.h"
 #include "processing/ScoreEntry.h"
 
@@ -99,7 +100,7 @@ void ReadRow(int line, const std::vector<std::string>& f, int games, int extraSt
 
 }  // namespace
 
-bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields) {
+bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields, char separator) {
   fields.clear();
   std::string field;
   bool quoted = false;
@@ -116,7 +117,7 @@ bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields) {
       }
     } else if (c == '"') {
       quoted = true;
-    } else if (c == ',') {
+    } else if (c == separator) {
       fields.push_back(field);
       field.clear();
     } else {
@@ -127,16 +128,18 @@ bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields) {
   return !quoted;
 }
 
-ScoreSheet ParseScoreSheet(const std::string& data, int games, int extraStats) {
+ScoreSheet ParseScoreSheet(const std::string& bytes, int games, int extraStats) {
   ScoreSheet sheet;
+  SheetFormat format;
+  const std::string data = ReadSheet(bytes, format);
+  sheet.format = DescribeSheet(format);
   int line = 0;
   for (std::string text : Lines(data)) {
     ++line;
-    if (line == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);  // byte-order mark
     std::string trimmed = Trim(text);
     if (trimmed.empty() || trimmed[0] == '#') continue;
     std::vector<std::string> f;
-    if (!SplitCsvLine(text, f)) {
+    if (!SplitCsvLine(text, f, format.separator)) {
       sheet.problems.push_back(Where(line) + "a quoted field is not closed");
       continue;
     }
@@ -162,12 +165,12 @@ ScoreSheet ParseScoreSheet(const std::string& data, int games, int extraStats) {
 }
 
 int PlayerTypeOfWord(const std::string& word) {
-  static const char* const words[] = {"regular", "sub", "roving sub", "vacancy", "absent", "forfeit"};
-  std::string w = Lower(Trim(word));
-  if (w.empty()) return kRegular;
-  for (int t = kRegular; t <= kForfeit; ++t)
-    if (w == words[t] || w == Lower(PlayerTypeText(t))) return t;
-  return -1;
+  if (Trim(word).empty()) return kRegular;
+  std::vector<std::vector<std::string>> words = {
+      {"regular", "r", "reg"}, {"sub", "s", "substitute"}, {"roving sub", "rs", "roving"},
+      {"vacancy", "v", "vac"}, {"absent", "a"},            {"forfeit", "f"}};
+  for (int t = kRegular; t <= kForfeit; ++t) words[t].push_back(PlayerTypeText(t));
+  return ChooseWord(word, words);
 }
 
 bool ParseGameList(const std::string& text, int games, std::vector<int>& out) {

@@ -41,15 +41,19 @@ struct ScoreSheet {
   std::vector<ForfeitLine> forfeits;
   std::vector<ScoreRow> rows;
   std::vector<std::string> problems;  // lines that could not be read, "line N: ..."
+  std::string format;                 // how the sheet was read: "UTF-8, comma-separated"
 };
 
 // Splits one line into its fields (quotes as above); false when a quote is not closed.
-bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields);
+bool SplitCsvLine(const std::string& line, std::vector<std::string>& fields, char separator = ',');
 
 // Reads the sheet of a league with the given games per week and extra statistics.
-ScoreSheet ParseScoreSheet(const std::string& data, int games, int extraStats);
+// The sheet may be UTF-8 or Windows-1252, separated by commas, semicolons or tabs (detected from
+// its first line that is not blank or a comment).
+ScoreSheet ParseScoreSheet(const std::string& bytes, int games, int extraStats);
 
-// The player type of a word of the sheet (also the window's own texts); -1 when unknown.
+// The player type of a word of the sheet (also the window's own texts and short forms: R, S,
+// RS, V, A); -1 when unknown.
 int PlayerTypeOfWord(const std::string& word);
 
 // The game numbers of an INCOMPLETE field (1-based in the sheet, 0-based here); false when a

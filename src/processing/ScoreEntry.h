@@ -241,6 +241,9 @@ class ScoreEntry {
 // session's (only when storing). Returns true when a new session began.
 bool ApplySessionStart(int week, bool storing);
 
+// A score as typed: a whole number of digits within 0..maximum; false for anything else.
+bool ParseWhole(const std::string& text, int maximum, int& value);
+
 // The sum of averages of a team's rows, each addition rounded to a whole number.
 int RowAverageSum(const std::vector<EntryRow>& rows);
 

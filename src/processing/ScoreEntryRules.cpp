@@ -19,6 +19,12 @@ bool InUseRecord(int p) {
   return p > 0 && p <= kMaxPlayerRecords && !IsFreeName(lg.PlayerName[p]);
 }
 
+Integer ClampScore(int score) {
+  return static_cast<Integer>(std::clamp(score, 0, static_cast<int>(lg.GameParam[0])));
+}
+
+}  // namespace
+
 // A whole number of digits within 0..maximum; false for anything else.
 bool ParseWhole(const std::string& text, int maximum, int& value) {
   if (text.empty() || text.size() > 6) return false;
@@ -31,12 +37,6 @@ bool ParseWhole(const std::string& text, int maximum, int& value) {
   value = v;
   return true;
 }
-
-Integer ClampScore(int score) {
-  return static_cast<Integer>(std::clamp(score, 0, static_cast<int>(lg.GameParam[0])));
-}
-
-}  // namespace
 
 bool ScoreEntry::Editable(int slot) const {
   return team_ != 0 && !viewingEarlierWeek() && slot >= 1 && slot <= rowCount() && !forfeited();

@@ -8,6 +8,7 @@
 
 #include "league/LeagueData.h"
 #include "league/SeqFile.h"
+#include "common/SheetText.h"
 #include "common/Text.h"
 #include "setup/TeamOps.h"
 
@@ -64,18 +65,20 @@ int CheckedNumber(const std::string& text, int min, int max, const std::string& 
   return *n;
 }
 
+// The group by its label or a short form of it (F, M, W for women).
 int CheckedCategory(const std::string& text) {
-  std::string g = Upper(ToStored(text, "the group"));
-  if (g == Upper(Trim(lg.GroupLabel[1]))) return 1;
-  if (g == Upper(Trim(lg.GroupLabel[0]))) return 0;
+  std::vector<std::vector<std::string>> groups(2);
+  for (int g = 0; g < 2; ++g) groups[g].push_back(Cp1252ToUtf8(Trim(lg.GroupLabel[g])));
+  if (Upper(groups[0][0]) == "FEMALE") groups[0].insert(groups[0].end(), {"W", "Woman", "Women"});
+  if (Upper(groups[1][0]) == "MALE") groups[1].insert(groups[1].end(), {"Man", "Men"});
+  if (int g = ChooseWord(text, groups); g >= 0) return g;
   throw Refused{"the group must be \"" + Cp1252ToUtf8(lg.GroupLabel[0]) + "\" or \"" +
                 Cp1252ToUtf8(lg.GroupLabel[1]) + "\" (found \"" + ShownField(text) + "\")"};
 }
 
 bool CheckedFlag(const std::string& text) {
-  std::string f = Upper(text);
-  if (f == "YES" || f == "Y" || f == "TRUE" || f == "1" || f == "-1") return true;
-  if (f == "NO" || f == "N" || f == "FALSE" || f == "0") return false;
+  int choice = ChooseWord(text, {{"yes", "y", "true", "1", "-1"}, {"no", "n", "false", "0"}});
+  if (choice >= 0) return choice == 0;
   throw Refused{"the average-after-week-1 flag must be yes or no (found \"" + ShownField(text) +
                 "\")"};
 }
@@ -151,61 +154,15 @@ bool IsBlank(const CsvRecord& r) {
 
 }  // namespace
 
-std::vector<CsvRecord> ParseCsv(const std::string& input) {
-  std::string text = input.rfind("\xEF\xBB\xBF", 0) == 0 ? input.substr(3) : input;
-  std::vector<CsvRecord> records;
-  CsvRecord current{1, {}};
-  std::string field;
-  bool quoted = false;
-  bool fieldStarted = false;
-  int line = 1;
-  auto endField = [&] {
-    current.fields.push_back(field);
-    field.clear();
-    fieldStarted = false;
-  };
-  auto endRecord = [&] {
-    endField();
-    records.push_back(std::move(current));
-    current = CsvRecord{line, {}};
-  };
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-        field += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        if (c == '\n') ++line;
-        field += c;
-      }
-    } else if (c == '"' && Trim(field).empty()) {
-      quoted = true;
-      fieldStarted = true;
-      field.clear();
-    } else if (c == ',') {
-      endField();
-    } else if (c == '\r' || c == '\n') {
-      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      ++line;
-      endRecord();
-    } else {
-      field += c;
-      fieldStarted = true;
-    }
-  }
-  if (fieldStarted || !field.empty() || !current.fields.empty()) endRecord();
-  return records;
-}
-
-RosterImportResult ImportRoster(const std::string& csvUtf8) {
+RosterImportResult ImportRoster(const std::string& sheetBytes) {
   RosterImportResult result;
+  SheetFormat format;
+  const std::string text = ReadSheet(sheetBytes, format);
+  result.format = DescribeSheet(format);
   std::vector<RosterPlace> places;
   std::set<std::pair<int, int>> seen;
   std::map<int, std::string> teamNames;
-  std::vector<CsvRecord> records = ParseCsv(csvUtf8);
+  std::vector<CsvRecord> records = SplitSheet(text, format.separator);
   for (std::size_t i = 0; i < records.size(); ++i) {
     const CsvRecord& r = records[i];
     if (IsBlank(r) || (i == 0 && IsHeading(r))) continue;

@@ -1,4 +1,5 @@
-// Filling a league's teams from a spreadsheet (comma-separated values, UTF-8), all or nothing.
+// Filling a league's teams from a spreadsheet, all or nothing. The sheet may be UTF-8 or
+// Windows-1252, separated by commas, semicolons or tabs (detected from its first row).
 //
 // One row per roster place: team number, team name, position, player name, group, phone,
 // starting average, games before recalculation, average-after-week-1 flag. Team 0 names the
@@ -15,19 +16,12 @@ namespace tallmark {
 struct RosterImportResult {
   std::vector<std::string> refusals;  // "line N: reason", in file order
   int rowsApplied = 0;
+  std::string format;  // how the sheet was read: "Windows-1252, semicolon-separated"
   bool ok() const { return refusals.empty(); }
 };
 
 // Checks every row against the league in memory; when none is refused, applies them all (names
 // cleaned as the teams window cleans them). Nothing changes when any row is refused.
-RosterImportResult ImportRoster(const std::string& csvUtf8);
-
-// The fields of each line of a comma-separated text (quoted fields may hold commas, doubled
-// quotes and line breaks). Each entry carries the line number the record starts on.
-struct CsvRecord {
-  int line = 0;
-  std::vector<std::string> fields;
-};
-std::vector<CsvRecord> ParseCsv(const std::string& text);
+RosterImportResult ImportRoster(const std::string& sheetBytes);
 
 }  // namespace tallmark

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "common/SheetText.h"
+#include "common/Text.h"
 #include "setup/LeagueFixture.h"
 #include "setup/RosterImport.h"
 
@@ -9,7 +11,7 @@ namespace {
 using test::LeagueFixture;
 
 TEST(Csv, QuotedFieldsCommasDoubledQuotesAndLines) {
-  auto r = ParseCsv("\xEF\xBB\xBFteam,name\r\n1,\"Lee, Ann \"\"Ace\"\"\"\n\n2,\"two\nlines\"\n3,x");
+  auto r = SplitSheet("\xEF\xBB\xBFteam,name\r\n1,\"Lee, Ann \"\"Ace\"\"\"\n\n2,\"two\nlines\"\n3,x");
   ASSERT_EQ(r.size(), 5u);
   EXPECT_EQ(r[0].fields, (std::vector<std::string>{"team", "name"}));
   EXPECT_EQ(r[1].fields, (std::vector<std::string>{"1", "Lee, Ann \"Ace\""}));
@@ -94,6 +96,42 @@ TEST(RosterImport, DamagedSheetsAreRefusedWithTheLine) {
     EXPECT_EQ(r.refusals, std::vector<std::string>{refusal});
   }
   EXPECT_EQ(lg.PlayerName, names);
+}
+
+TEST(RosterImport, SemicolonWindows1252AndShortFormsFillTheSamePlaces) {
+  const std::string comma =
+      "team,team name,position,name,group,phone,average,recalc,after week 1\n"
+      "1,Peña Pins,1,José Muñoz,Male,555-0101,150,6,yes\n"
+      "1,,2,\"Lee, Ann\",Female,,172,,no\n";
+  const std::pair<std::string, std::string> forms[] = {
+      {comma, "UTF-8, comma-separated"},
+      {Utf8ToCp1252("team;team name;position;name;group;phone;average;recalc;after week 1\r\n"
+                    "1;Peña Pins;1;José Muñoz;M;555-0101;150;6;Y\r\n"
+                    "1;;2;Lee, Ann;f;;172;;N\r\n"),
+       "Windows-1252, semicolon-separated"},
+      {"\xEF\xBB\xBFteam\tteam name\tposition\tname\tgroup\tphone\taverage\trecalc\tafter week 1\n"
+       "1\tPeña Pins\t1\tJosé Muñoz\tmale\t555-0101\t150\t6\ty\n"
+       "1\t\t2\tLee, Ann\tW\t\t172\t\tno\n",
+       "UTF-8, tab-separated"},
+  };
+  decltype(lg.PlayerName) names;
+  decltype(lg.PlayerStat) stats;
+  for (const auto& [sheet, format] : forms) {
+    LeagueFixture f;
+    f.build(4, 3, 3, 1, 8);
+    RosterImportResult r = ImportRoster(sheet);
+    ASSERT_TRUE(r.ok()) << format << ": " << r.refusals[0];
+    EXPECT_EQ(r.format, format);
+    EXPECT_EQ(lg.PlayerName[lg.Roster[1][1]], "Jos\xE9 Mu\xF1oz          ");
+    if (&sheet == &forms[0].first) {
+      names = lg.PlayerName;
+      stats = lg.PlayerStat;
+    }
+    EXPECT_EQ(lg.PlayerName, names) << format;
+    EXPECT_EQ(lg.PlayerStat, stats) << format;
+  }
+  EXPECT_EQ(ImportRoster(Utf8ToCp1252("1;;1;José;Other\n")).refusals,
+            std::vector<std::string>{"line 1: the group must be \"Female\" or \"Male\" (found \"Other\")"});
 }
 
 }  // namespace

@@ -160,6 +160,10 @@ QLayout* ResultsForm::buildButtons() {
   row->addWidget(Command1[3]);
   row->addWidget(Command1[0]);
   row->addWidget(Command1[2]);
+  ImportButton = new QPushButton(QStringLiteral("Import from &Lanes\u2026"), this);
+  ImportButton->setAutoDefault(false);
+  row->addWidget(ImportButton);
+  connect(ImportButton, &QPushButton::clicked, this, &ResultsForm::importClicked);
   row->addStretch(1);
   row->addWidget(Command1[1]);
   connect(Command1[0], &QPushButton::clicked, this, &ResultsForm::opponentClicked);
@@ -292,6 +296,7 @@ void ResultsForm::setReadOnly(bool readOnly) {
   Text1->setEnabled(!readOnly);
   Text2->setEnabled(!readOnly);
   Combo2->setEnabled(!readOnly);
+  ImportButton->setEnabled(!readOnly);
   Command1[2]->setText(readOnly ? QStringLiteral("&Print Results") : QStringLiteral("&Print Form"));
   Text2->setText(Show(entry_.shownDate()));
   if (readOnly) {
@@ -499,7 +504,7 @@ bool ResultsForm::listKey(QKeyEvent* key) {
 // Week, date, team, forfeit, the incomplete box, the grid, then the buttons from left to right.
 std::vector<QWidget*> ResultsForm::tabStops() const {
   return {Combo3, Text2, Combo1, Check1[0], Check1[1], Grid1,
-          Command1[3], Command1[0], Command1[2], Command1[1]};
+          Command1[3], Command1[0], Command1[2], ImportButton, Command1[1]};
 }
 
 bool ResultsForm::focusNextPrevChild(bool next) {

@@ -45,6 +45,10 @@ class ResultsForm : public QDialog {
   // The printer of the forms: the print dialog on the program's printer unless replaced (tests
   // print to a PDF file). Null when the user cancels.
   std::function<QPrinter*()> choosePrinter;
+  // "Import from Lanes...": the export chosen (an open dialog unless replaced; empty when
+  // cancelled) and the log shown (a log window unless replaced).
+  std::function<std::string()> chooseImportFile;
+  std::function<void(const std::string& log)> showImportLog;
 
   // Controls, named as on the form. Command1: 0 "&Opponent", 1 "&Cancel", 2 "&Print Form",
   // 3 the process button. Check1: 0 "&Forfeit", 1 the incomplete box.
@@ -53,6 +57,7 @@ class ResultsForm : public QDialog {
   QComboBox* Combo3 = nullptr;  // the weeks
   std::array<QCheckBox*, 2> Check1{};
   std::array<QPushButton*, 4> Command1{};
+  QPushButton* ImportButton = nullptr;  // "Import from &Lanes..."
   QLineEdit* Text1 = nullptr;  // the cell editor
   QLineEdit* Text2 = nullptr;  // the date box
   FrozenColumnsTable* Grid1 = nullptr;  // the type and name columns stay in view
@@ -116,6 +121,7 @@ class ResultsForm : public QDialog {
   void processClicked();
   void cancelClicked();
   void printClicked();
+  void importClicked();
   void printForms(const PrintRequest& request, QPrinter& printer);
   void printForm(const EntryForm& form, QPainter& painter, QPrinter& printer);
   QPrinter* askPrinter();

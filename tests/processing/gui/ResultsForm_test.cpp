@@ -17,6 +17,7 @@
 #include "league/LeagueData.h"
 #include "common/Text.h"
 #include "league/WeekFiles.h"
+#include "processing/gui/ImportLogDialog.h"
 #include "processing/gui/ResultsForm.h"
 #include "support/LeagueFixture.h"
 #include "support/ScriptedUserIO.h"
@@ -259,7 +260,7 @@ class ResultsFormTest : public QObject {
     QList<QWidget*> expected = {form.Text2, form.Combo1, form.Check1[0]};
     if (form.Check1[1]->isVisibleTo(&form) && form.Check1[1]->isEnabled()) expected << form.Check1[1];
     expected << form.Grid1 << form.Command1[3] << form.Command1[0] << form.Command1[2]
-             << form.Command1[1] << form.Combo3;
+             << form.ImportButton << form.Command1[1] << form.Combo3;
     for (QWidget* next : expected) {
       key(Qt::Key_Tab);
       // On a score cell the grid's stop is its typing box.
@@ -487,6 +488,42 @@ class ResultsFormTest : public QObject {
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") +
                  bytes.count("/Type /Page>>") + bytes.count("/Type /Page "),
              4);  // one page a team
+    form.reject();
+  }
+
+  // The export holds lanes 1 and 2 (Ann as "Able, Ann", Bob missing, Sam subbing, Cathy and
+  // Dan): both teams are shown entered, Bob absent; teams 3 and 4 are left, each with a line.
+  void anExportIsImportedAndItsLogShown() {
+    test::ScriptedUserIO io;
+    ResultsForm form;
+    open(form);
+    const std::string file = dir->file("night.csv");
+    QFile out(QString::fromStdString(file));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("Lane;Bowler;Game 1;Game 2;Game 3;Hdcp\r\n1;Able, Ann;150;160;170;0\r\n"
+              "1;SAM SUB;140;150;160;0\r\n2;cathy cole;100;110;120;0\r\n"
+              "2;Dan Dune;130;140;150;0\r\n");
+    out.close();
+    std::string log;
+    form.chooseImportFile = [&] { return file; };
+    form.showImportLog = [&](const std::string& text) { log = text; };
+    QTest::mouseClick(form.ImportButton, Qt::LeftButton);
+    QCOMPARE(QString::fromStdString(log),
+             QStringLiteral("The file was read as UTF-8, semicolon-separated.\r\n"
+                            "Columns not used: Hdcp.\r\nImported 2 of 4 teams\r\n"
+                            "team 3 (SPARES): no bowler of the team is in the file: enter the team by hand\r\n"
+                            "team 4 (GUTTERS): no bowler of the team is in the file: enter the team by hand\r\n"));
+    QCOMPARE(form.StatusLabel->text(), QStringLiteral("Results entered for 2 of the 4 teams"));
+    QCOMPARE(cell(form, 0, kName).trimmed(), QStringLiteral("Ann Able"));
+    QCOMPARE(cell(form, 0, kTotal).trimmed(), QStringLiteral("480"));
+    QCOMPARE(cell(form, 1, kName).trimmed(), QStringLiteral("Sam Sub"));
+    QCOMPARE(cell(form, 1, kType).trimmed(), QStringLiteral("Substitute"));
+    if (!qEnvironmentVariableIsEmpty("TALLMARK_SHOT_DIR")) {
+      form.grab().save(qEnvironmentVariable("TALLMARK_SHOT_DIR") + "/results-import.png");
+      ImportLogDialog dialog(log, &form);
+      dialog.show();
+      dialog.grab().save(qEnvironmentVariable("TALLMARK_SHOT_DIR") + "/import-log.png");
+    }
     form.reject();
   }
 

@@ -1,7 +1,11 @@
-// tallmark-cli graph: the graph window's graphs as image files. The drawing is Qt's, reached
-// through a header without Qt, on the offscreen platform: no display is needed.
+// tallmark-cli graph: the graph window's graphs as image files. The drawing is Qt's, in a module
+// opened for this command alone (so that the tool's other commands start without Qt), on the
+// offscreen platform: no display is needed.
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/Commands.h"
@@ -14,9 +18,36 @@
 
 namespace tallmark::cli {
 
+// The graph module's folder relative to the programs' folder, as the installation lays them out.
+#ifndef TALLMARK_MODULES_FROM_BIN
+#define TALLMARK_MODULES_FROM_BIN "../lib/tallmark"
+#endif
+
 namespace {
 
 using graphs::GraphType;
+
+// The pages as image files, drawn by the graph module; stops at the first failure, with its text
+// (or why the module did not open) in problem.
+std::vector<std::string> WriteWithModule(const std::vector<graphs::GraphPage>& pages,
+                                         const std::string& firstPath, std::string& problem) {
+  std::error_code ec;
+  const std::filesystem::path module = std::filesystem::read_symlink("/proc/self/exe", ec)
+                                           .parent_path() /
+                                       TALLMARK_MODULES_FROM_BIN / graphs::kGraphModuleFile;
+  // Never closed: Qt does not expect to be unloaded.
+  void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+  auto entry = handle ? reinterpret_cast<graphs::GraphModuleEntry>(
+                            dlsym(handle, graphs::kGraphModuleEntry))
+                      : nullptr;
+  std::vector<std::string> written;
+  if (!entry) {
+    problem = dlerror();
+    return written;
+  }
+  entry(&pages, &firstPath, &problem, &written);
+  return written;
+}
 
 bool TypeOf(const std::string& name, GraphType& type) {
   static const std::pair<const char*, GraphType> types[] = {
@@ -149,7 +180,7 @@ int RunGraph(const std::vector<std::string>& args) {
       },
       &damage);
   if (pages.empty()) return Failure("There is nothing to graph for the selections made.");
-  const std::vector<std::string> written = graphs::WriteGraphFiles(pages, out, problem);
+  const std::vector<std::string> written = WriteWithModule(pages, out, problem);
   for (const std::string& name : written) std::printf("%s\n", name.c_str());
   if (written.size() < pages.size()) return Failure("cannot write the graph: " + problem);
   return DamageStatus(damage);

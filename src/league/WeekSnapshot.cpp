@@ -37,8 +37,16 @@ struct Part {
 };
 
 std::uint64_t CheckValue(std::string_view bytes) {
+  constexpr std::uint64_t kPrime = 1099511628211ULL;
   std::uint64_t h = 14695981039346656037ULL;
-  for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ULL;
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  std::size_t n = bytes.size();
+  // Eight bytes a turn: the same value, with a fraction of the loop's own work.
+  for (; n >= 8; n -= 8, p += 8) {
+#pragma GCC unroll 8
+    for (int i = 0; i < 8; ++i) h = (h ^ p[i]) * kPrime;
+  }
+  for (; n > 0; --n) h = (h ^ *p++) * kPrime;
   return h;
 }
 

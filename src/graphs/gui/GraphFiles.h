@@ -22,4 +22,13 @@ bool WriteGraphImage(const GraphPage& page, const std::string& path, std::string
 std::vector<std::string> WriteGraphFiles(const std::vector<GraphPage>& pages,
                                          const std::string& firstPath, std::string& problem);
 
+// The command-line tool draws its graphs through a module of their own, opened when a graph is
+// asked for, so that its other commands start without mapping Qt: the module's file name and the
+// name of its one function, which calls WriteGraphFiles with written as the result.
+inline constexpr const char* kGraphModuleFile = "tallmark-graphs.so";
+inline constexpr const char* kGraphModuleEntry = "tallmark_write_graph_files";
+using GraphModuleEntry = void (*)(const std::vector<GraphPage>* pages,
+                                  const std::string* firstPath, std::string* problem,
+                                  std::vector<std::string>* written);
+
 }  // namespace tallmark::graphs

@@ -2,6 +2,7 @@
 // picture a window, each saved in at most 256 colours (data/help/*.png; scripts/guide-shots).
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -101,6 +102,13 @@ std::deque<Step> GuideSteps(MainForm& main) {
   };
   std::deque<Step> steps = {
       {300, [&main] { main.setGeometry(20, 20, 860, 520); }},
+      // The league lies in a scratch folder of the run: the picture shows it where a secretary
+      // would keep it.
+      {100, [&main] {
+         for (QLabel* label : main.findChildren<QLabel*>())
+           if (label->text().startsWith("Data Files: "))
+             label->setText("Data Files: /home/secretary/Leagues/" + QString::fromStdString(lg.FileName));
+       }},
       {800, [&main] { WindowShot(&main, "main"); }},
   };
   const std::vector<Window> windows = {

@@ -45,6 +45,11 @@ bool ReadSheetFile(const std::string& path, std::uint64_t maxBytes, std::string&
   return false;
 }
 
+int DamageStatus(const std::vector<std::string>& notices) {
+  for (const std::string& notice : notices) std::fprintf(stderr, "tallmark-cli: %s\n", notice.c_str());
+  return notices.empty() ? kExitOk : kExitDamaged;
+}
+
 Args::Args(const std::vector<std::string>& args) : args_(args), used_(args.size(), false) {}
 
 std::string Args::option(const std::string& name) {

@@ -12,9 +12,12 @@ namespace tallmark::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// A report, graph or look at the league that had to leave out a part missing from its files
+// (the output is still written; each notice goes to standard error).
+constexpr int kExitDamaged = 4;
 // Another program is changing the league (the holder is named on standard error); nothing was
 // read or changed.
-constexpr int kExitLeagueInUse = 4;
+constexpr int kExitLeagueInUse = 5;
 
 struct Command {
   std::string name;
@@ -48,6 +51,9 @@ constexpr std::uint64_t kMaxRosterSheetBytes = (2100 + 1) * kMaxSheetLineBytes;
 // Reads a sheet given to a command; one larger than maxBytes is refused before it is read.
 // False (with a message on standard error) when it is refused or cannot be read.
 bool ReadSheetFile(const std::string& path, std::uint64_t maxBytes, std::string& out);
+
+// Prints each damage notice to standard error; kExitDamaged when there is any, else kExitOk.
+int DamageStatus(const std::vector<std::string>& notices);
 
 // Simple option parsing over the arguments after the command name.
 class Args {

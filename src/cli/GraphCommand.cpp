@@ -1,7 +1,11 @@
-// tallmark-cli graph: the graph window's graphs as image files. The drawing is Qt's, reached
-// through a header without Qt, on the offscreen platform: no display is needed.
+// tallmark-cli graph: the graph window's graphs as image files. The drawing is Qt's, in a module
+// opened for this command alone (so that the tool's other commands start without Qt), on the
+// offscreen platform: no display is needed.
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/Commands.h"
@@ -14,9 +18,36 @@
 
 namespace tallmark::cli {
 
+// The graph module's folder relative to the programs' folder, as the installation lays them out.
+#ifndef TALLMARK_MODULES_FROM_BIN
+#define TALLMARK_MODULES_FROM_BIN "../lib/tallmark"
+#endif
+
 namespace {
 
 using graphs::GraphType;
+
+// The pages as image files, drawn by the graph module; stops at the first failure, with its text
+// (or why the module did not open) in problem.
+std::vector<std::string> WriteWithModule(const std::vector<graphs::GraphPage>& pages,
+                                         const std::string& firstPath, std::string& problem) {
+  std::error_code ec;
+  const std::filesystem::path module = std::filesystem::read_symlink("/proc/self/exe", ec)
+                                           .parent_path() /
+                                       TALLMARK_MODULES_FROM_BIN / graphs::kGraphModuleFile;
+  // Never closed: Qt does not expect to be unloaded.
+  void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+  auto entry = handle ? reinterpret_cast<graphs::GraphModuleEntry>(
+                            dlsym(handle, graphs::kGraphModuleEntry))
+                      : nullptr;
+  std::vector<std::string> written;
+  if (!entry) {
+    problem = dlerror();
+    return written;
+  }
+  entry(&pages, &firstPath, &problem, &written);
+  return written;
+}
 
 bool TypeOf(const std::string& name, GraphType& type) {
   static const std::pair<const char*, GraphType> types[] = {
@@ -45,6 +76,7 @@ bool NumberList(const std::string& text, const std::vector<int>& valid, std::vec
     if (!(in >> first)) return problem = "not a number: " + item, false;
     last = first;
     if (in >> dash && (dash != '-' || !(in >> last))) return problem = "not a range: " + item, false;
+    if (last < first) return problem = "not a range: " + item, false;
     for (int n = first; n <= last; ++n) {
       if (std::find(valid.begin(), valid.end(), n) == valid.end())
         return problem = "not one to choose: " + std::to_string(n), false;
@@ -71,6 +103,14 @@ bool PlayerList(const std::string& text, const std::vector<int>& valid, std::vec
   return true;
 }
 
+// A list option given with nothing in it names nothing: refused rather than taken as all.
+std::string EmptyList(const std::vector<std::string>& args) {
+  for (std::size_t i = 0; i + 1 < args.size(); ++i)
+    if (args[i].rfind("--", 0) == 0 && args[i] != "--max" && Trim(args[i + 1]).empty())
+      return args[i] + " names nothing";
+  return {};
+}
+
 struct Choices {
   std::vector<int> weeks, sessions, categories, teams, players;
 };
@@ -80,8 +120,7 @@ Choices Offered() {
   Choices c;
   for (int w = 1; w <= lg.CurrentWeek; ++w) c.weeks.push_back(w);
   for (int s = 1; s <= std::clamp<int>(lg.NumSessions, 1, kMaxSessions); ++s) c.sessions.push_back(s);
-  for (int k = 0; k < 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats); ++k)
-    c.categories.push_back(lg.CategoryCode[k]);
+  c.categories = OfferedCategories();
   auto player = [&](int p) {
     if (p >= 0 && p <= kMaxPlayerRecords && !IsFreeName(lg.PlayerName[p]) && !IsVacancyName(lg.PlayerName[p]))
       c.players.push_back(p);
@@ -110,6 +149,7 @@ int RunGraph(const std::vector<std::string>& args) {
   a.finish();
   const std::vector<std::string> rest = a.positional();
   if (a.bad()) return UsageError("graph", a.problem());
+  if (const std::string empty = EmptyList(args); !empty.empty()) return UsageError("graph", empty);
   GraphType type{};
   if (rest.size() != 2 || !TypeOf(rest[1], type)) return UsageError("graph");
   if (out.empty()) return UsageError("graph", "name the image file with -o");
@@ -131,15 +171,19 @@ int RunGraph(const std::vector<std::string>& args) {
                   PlayerList(players, offered.players, sel.players, problem);
   if (!ok) return UsageError("graph", problem);
   std::vector<graphs::GraphPage> pages;
-  graphs::BuildGraphs(type, sel, options, [&](const graphs::GraphPage& p) {
-    pages.push_back(p);
-    return true;
-  });
+  std::vector<std::string> damage;
+  graphs::BuildGraphs(
+      type, sel, options,
+      [&](const graphs::GraphPage& p) {
+        pages.push_back(p);
+        return true;
+      },
+      &damage);
   if (pages.empty()) return Failure("There is nothing to graph for the selections made.");
-  const std::vector<std::string> written = graphs::WriteGraphFiles(pages, out, problem);
+  const std::vector<std::string> written = WriteWithModule(pages, out, problem);
   for (const std::string& name : written) std::printf("%s\n", name.c_str());
   if (written.size() < pages.size()) return Failure("cannot write the graph: " + problem);
-  return kExitOk;
+  return DamageStatus(damage);
 }
 
 const CommandRegistration kGraph(

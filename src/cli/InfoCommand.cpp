@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "league/LeagueDamage.h"
 #include "league/LeagueData.h"
 #include "common/Text.h"
 
@@ -66,7 +67,7 @@ std::string JsonList(const std::vector<T>& items, F each, const std::string& ind
   return out + indent + "]";
 }
 
-void PrintJson() {
+void PrintJson(const std::vector<Damage>& damage) {
   auto team = [](const TeamInfo& t) {
     return "{\"number\": " + std::to_string(t.number) + ", \"name\": " + JsonString(t.name) +
            ", \"players\": " +
@@ -81,6 +82,10 @@ void PrintJson() {
   out += "  \"numWeeks\": " + std::to_string(lg.NumWeeks) + ",\n";
   out += "  \"currentSession\": " + std::to_string(lg.CurrentSession) + ",\n";
   out += "  \"numSessions\": " + std::to_string(lg.NumSessions) + ",\n";
+  if (!damage.empty())
+    out += "  \"damage\": " +
+           JsonList(damage, [](const Damage& d) { return JsonString(DamageNotice(d)); }, "  ") +
+           ",\n";
   out += "  \"teams\": " + JsonList(Teams(), team, "  ") + ",\n";
   out += "  \"subs\": " +
          JsonList(Subs(), [](const PlayerLine& p) { return JsonPlayer("number", p); }, "  ") +
@@ -122,9 +127,12 @@ int RunInfo(const std::vector<std::string>& args) {
   const std::vector<std::string> files = a.positional();
   if (files.size() != 1) return UsageError("info", "one league file (.CFG) is needed");
   if (!OpenLeagueFile(files[0])) return kExitFailure;
-  if (json) PrintJson();
+  const std::vector<Damage> damage = FindLeagueDamage();
+  if (json) PrintJson(damage);
   else PrintText();
-  return kExitOk;
+  if (damage.empty()) return kExitOk;
+  std::fprintf(stderr, "tallmark-cli: %s\n", DamageWarning(damage).c_str());
+  return kExitDamaged;
 }
 
 CommandRegistration info{{"info", "LEAGUE.CFG [--json]",

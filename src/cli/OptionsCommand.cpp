@@ -34,11 +34,11 @@ void PrintOptions(bool json) {
   if (json) std::printf("\n}\n");
 }
 
-// Every assignment is tried in order on the league in memory; the files are written only when
-// all of them were taken.
+// Every assignment is applied to the league in memory together with the others; the files are
+// written only when all of them were taken.
 int SetOptions(const std::vector<std::string>& assignments) {
-  std::vector<std::string> refusals, notes;
-  bool reclassify = false;
+  std::vector<std::string> refusals;
+  std::vector<std::pair<std::string, std::string>> sets;
   for (const std::string& a : assignments) {
     std::string name, value;
     bool ok = true;
@@ -51,17 +51,17 @@ int SetOptions(const std::vector<std::string>& assignments) {
       refusals.push_back(name + ": the value has characters the league's files cannot hold");
       continue;
     }
-    OptionOutcome out = SetLeagueOption(name, value);
-    if (!out.refusal.empty()) refusals.push_back(Cp1252ToUtf8(out.refusal));
-    if (!out.note.empty()) notes.push_back(out.note);
-    reclassify = reclassify || out.reclassify;
+    sets.emplace_back(name, value);
   }
+  OptionCallOutcome out;
+  if (refusals.empty()) out = SetLeagueOptions(sets);
+  for (const std::string& r : out.refusals) refusals.push_back(Cp1252ToUtf8(r));
   if (!refusals.empty()) {
     for (const std::string& r : refusals) std::fprintf(stderr, "tallmark-cli options: %s\n", r.c_str());
     return Failure("nothing changed");
   }
-  for (const std::string& n : notes) std::printf("%s\n", n.c_str());
-  if (reclassify &&
+  for (const std::string& n : out.notes) std::printf("%s\n", Cp1252ToUtf8(n).c_str());
+  if (out.reclassify &&
       AskYesNo(ClassificationSetup::ReclassifyQuestion(), ClassificationSetup::ReclassifyTitle()))
     ClassifyAll();
   if (!SaveLeague()) return Failure("the league could not be saved");
@@ -102,15 +102,19 @@ CommandRegistration registration({
     "named like SplitWeek(2), ClassLimit(1), CustomAward(2,3), GroupLabel(0), ScratchBase(2),\n"
     "ExtraStatName(0); officers as OfficerPlayer1, OfficerName1, OfficerTitle1.\n"
     "\n"
-    "--set changes each NAME to VALUE in turn as the set-up windows would: values outside a\n"
-    "box's range are refused; later split weeks are raised to stay increasing (a negative week\n"
-    "resets statistics there, 53 drops the split); a split whose session has started cannot\n"
-    "move; later class limits are lowered to stay decreasing and all players may be\n"
-    "reclassified; CustomAward(0,N)=2 drops award N and the others close up; switches take -1\n"
-    "or 0; AdjustHandicapAwards stays off unless GamesToQualify exceeds GamesPerWeek; texts get\n"
-    "\"_\" for each double quote; OfficerName1 names a player or substitute, OfficerPlayer1=-1\n"
-    "leaves the office unused; an empty ExtraStatName(K) deletes statistic K. When any\n"
-    "assignment is refused, each refusal is listed, nothing is saved and the status is 1.\n",
+    "--set changes every NAME to its VALUE as one change, in any order, by the rules of the\n"
+    "set-up windows: values outside a box's range are refused; a number the rules would store\n"
+    "otherwise is refused with the value it would take (split weeks must increase, class\n"
+    "limits decrease; AdjustHandicapAwards needs GamesToQualify above GamesPerWeek); a text\n"
+    "they change (\"_\" for each double quote) and any other option they change is printed.\n"
+    "A negative split week resets statistics there, 53 drops the split; a split whose session\n"
+    "has started cannot move; all players may be reclassified. Awards are addressed by their\n"
+    "row as listed: CustomAward(0,N)=0 or 1 defines award N (the next after those listed) and\n"
+    "turns CustomAward(3,0), the customized awards switch, on; CustomAward(0,N)=2 drops award\n"
+    "N and the others close up. Switches take -1 or 0. OfficerName1 names a player or\n"
+    "substitute, OfficerPlayer1=-1 leaves the office unused; an empty ExtraStatName(K) deletes\n"
+    "statistic K. When any assignment is refused, each refusal is listed, nothing is saved\n"
+    "and the status is 1.\n",
 });
 
 }  // namespace

@@ -21,9 +21,8 @@ constexpr int kExitMissingResults = 3;
 std::string AwardsLogPath() { return FindFileNoCase(LeagueBasePath() + ".SPC"); }
 
 std::string Plain(const std::string& text) {
-  std::string s;
-  for (char c : text)
-    if (c != '\r') s += c;
+  std::string s(text.size(), '\0');
+  s.erase(std::remove_copy(text.begin(), text.end(), s.begin(), '\r'), s.end());
   return Cp1252ToUtf8(s);
 }
 

@@ -26,14 +26,18 @@ int RunPublish(const std::vector<std::string>& args) {
 
 const CommandRegistration kPublish(
     {"publish", "LEAGUE.CFG DIR",
-     "write the league's web pages into DIR: index.html, the standing sheet and the averages list",
+     "write the league's web site into DIR: index, team and bowler pages, schedule, reports",
      RunPublish,
-     "DIR is made when missing. index.html shows the league's name and week, the standings as the\n"
-     "main window orders them, next week's lanes, the week's special awards and the bulletin, and\n"
-     "links to " + kStandingSheetPage + " and " + kAveragesPage +
-         ", the reports as report --html writes them.\n"
+     "DIR is made when missing. index.html shows the league's name, week and date, the standings\n"
+     "as the main window orders them, next week's lanes, the week's special awards and the\n"
+     "bulletin, and links to every other page: " + kStandingSheetPage + ", " + kAveragesPage +
+         ",\n" + kSchedulePage + " and " + kAwardsPage +
+         " (the reports as report --html writes them),\n"
+     "team-N.html for each team (roster, record to date, next week's match) and bowler-N.html for\n"
+     "each player who bowled this session (games to date, highs, a graph of the averages), named\n"
+     "by team number and player record so that links keep working from week to week.\n"
      "The pages are UTF-8 and need nothing else: no scripts, no files fetched. Publishing again\n"
-     "replaces all three files together, so a failure leaves the old pages whole.\n"});
+     "replaces all the files together, so a failure leaves the old pages whole.\n"});
 
 }  // namespace
 

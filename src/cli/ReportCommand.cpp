@@ -13,6 +13,7 @@
 #include "reports/ReportHtml.h"
 #include "reports/ReportEngine.h"
 #include "reports/ReportTypes.h"
+#include "shell/ProgramOptions.h"
 
 namespace tallmark::cli {
 
@@ -27,12 +28,15 @@ bool EndsWithNoCase(const std::string& text, const std::string& end) {
          UpperAscii(text.substr(text.size() - end.size())) == UpperAscii(end);
 }
 
-bool PdfReport(const std::string& path, int type, const ReportChoices& choices) {
+bool PdfReport(const std::string& path, int type, const ReportChoices& choices,
+               std::vector<std::string>& damage) {
   reports::PdfPageDevice device(path);
   reports::ReportEngine engine(device, reports::Destination::Printer, lg.PrintMargins != 0);
-  return reports::RunPasses(engine, device, 1, [&](reports::ReportEngine& e) {
-           reports::BuildReport(e, type, choices);
-         }) == 1;
+  const bool ran = reports::RunPasses(engine, device, 1, [&](reports::ReportEngine& e) {
+                     reports::BuildReport(e, type, choices);
+                   }) == 1;
+  damage = engine.damageNotes();
+  return ran;
 }
 
 // The list options, each with the list it selects from.
@@ -139,25 +143,27 @@ int RunReport(const std::vector<std::string>& args) {
   if (!html.empty() && !EndsWithNoCase(html, ".html") && !EndsWithNoCase(html, ".htm"))
     return UsageError("report", "the web page's name must use the extension .html");
   if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  ReadPrintMarginsOption();
   ReportChoices choices;
   if (std::string problem; !Choose(*type, typed, choices, problem))
     return UsageError("report", problem);
 
-  if (!pdf.empty() && !PdfReport(pdf, type->number, choices))
+  std::vector<std::string> damage;
+  if (!pdf.empty() && !PdfReport(pdf, type->number, choices, damage))
     return Failure("cannot write " + pdf);
   if (!html.empty()) {
-    if (int err = reports::WriteReportWebPage(html, type->number, choices); err != 0)
+    if (int err = reports::WriteReportWebPage(html, type->number, choices, &damage); err != 0)
       return Failure("cannot write " + html + ": " + ErrorDescription(err));
   }
   if (!out.empty() || (pdf.empty() && html.empty())) {
-    const std::string text = reports::ReportFileText(type->number, choices);
+    const std::string text = reports::ReportFileText(type->number, choices, &damage);
     if (out.empty()) {
       std::fwrite(text.data(), 1, text.size(), stdout);
     } else if (int err = WriteFileAtomic(out, text); err != 0) {
       return Failure("cannot write " + out + ": " + ErrorDescription(err));
     }
   }
-  return kExitOk;
+  return DamageStatus(damage);
 }
 
 const CommandRegistration kReport(

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "cli/Json.h"
+#include "league/LeagueDamage.h"
 #include "league/LeagueData.h"
 #include "common/Text.h"
 #include "common/Functs.h"
@@ -46,14 +47,18 @@ int RunStandings(const std::vector<std::string>& args) {
   if (a.bad()) return UsageError("standings", a.problem());
   if (rest.size() != 1) return UsageError("standings");
   if (!OpenLeagueFile(rest[0])) return kExitFailure;
+  // Standings from missing statistics would be zeros: none are printed, and the notice says why.
+  const std::optional<Damage> damage = SessionStatsDamage(lg.CurrentSession);
   if (json) {
     float leagueAverage = 0;
-    std::vector<StandingsEntry> rows = OrderedStandings(leagueAverage);
+    std::vector<StandingsEntry> rows;
+    if (!damage) rows = OrderedStandings(leagueAverage);
     PrintJson(rows, leagueAverage);
   } else {
     PrintTable();
   }
-  return kExitOk;
+  return DamageStatus(damage ? std::vector<std::string>{DamageNotice(*damage)}
+                             : std::vector<std::string>{});
 }
 
 CommandRegistration reg({"standings", "LEAGUE.CFG [--json]",

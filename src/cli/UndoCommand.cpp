@@ -18,9 +18,11 @@ int RunUndo(const std::vector<std::string>& args) {
   if (a.bad() || rest.size() != 1) return UsageError("undo", a.problem());
   if (int status = OpenLeagueForWriting(rest[0])) return status;
   const int week = lg.CurrentWeek;
+  const std::string undone = UndoneText(week);
   const std::string problem = UndoLastWeek();
   if (!problem.empty()) return Failure(problem);
-  std::printf("Week %d undone: week %d is the next to process.\n", week, week);
+  std::printf("Week %d undone: week %d is the next to process.\n%s\n%s\n", week, week,
+              undone.c_str(), KeptText(week).c_str());
   return kExitOk;
 }
 
@@ -38,18 +40,21 @@ int RunReprocess(const std::vector<std::string>& args) {
     problem = ReprocessFrom(from);
   }
   if (!problem.empty()) return Failure(problem);
-  std::printf("Weeks %d to %d processed again.\n", from, last);
+  std::printf("Weeks %d to %d processed again.\n%s\n", from, last,
+              ReprocessKeptText(last).c_str());
   return kExitOk;
 }
 
 CommandRegistration undoReg({"undo", "LEAGUE.CFG",
-                             "undo the last processed week: every league file as it was just "
-                             "before it was processed, its entered scores kept",
+                             "undo the last processed week: what its processing wrote as it "
+                             "was before; its entered scores, the next week's results and "
+                             "every set-up change since kept",
                              RunUndo});
 CommandRegistration reprocessReg({"reprocess", "LEAGUE.CFG --from WEEK",
                                   "process weeks WEEK to the last processed one again from their "
-                                  "stored score records (after corrections); nothing changes "
-                                  "when a week cannot be processed",
+                                  "stored score records (after corrections), each with the "
+                                  "set-up it was first processed with; nothing changes when a "
+                                  "week cannot be processed",
                                   RunReprocess});
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "common/Text.h"
 #include "graphs/GraphData.h"
 #include "graphs/GraphRules.h"
+#include "league/LeagueDamage.h"
 #include "league/StatsFile.h"
 #include "processing/Awards.h"
 #include "processing/Rankings.h"
@@ -70,6 +71,7 @@ class Run {
     base.threeD = options_.threeD;
     base.color = options_.color;
     const std::size_t n = points.labels.size();
+    if (n == 0 && !base.notes.empty()) return send(base);
     for (std::size_t first = 0; first < n; first += perGraph_) {
       GraphPage page = base;
       if (first > 0) page.title += " (continued)";
@@ -78,14 +80,16 @@ class Run {
       for (std::size_t s = 0; s < setNames.size(); ++s)
         page.sets.push_back({setNames[s], std::vector<double>(points.values[s].begin() + first,
                                                               points.values[s].begin() + last)});
-      ++made_;
-      if (!sink_(page)) {
-        stopped_ = true;
-        return false;
-      }
+      if (!send(page)) return false;
     }
     return true;
   }
+  // Keeps a notice of a missing part (once) and returns it.
+  const std::string& note(const std::string& notice) {
+    if (std::find(damage_.begin(), damage_.end(), notice) == damage_.end()) damage_.push_back(notice);
+    return notice;
+  }
+  const std::vector<std::string>& damage() const { return damage_; }
   bool stopped() const { return stopped_; }
   int made() const { return made_; }
   const GraphOptions& options() const { return options_; }
@@ -98,6 +102,14 @@ class Run {
   std::size_t perGraph_;
   int made_ = 0;
   bool stopped_ = false;
+  std::vector<std::string> damage_;
+
+  bool send(const GraphPage& page) {
+    ++made_;
+    if (sink_(page)) return true;
+    stopped_ = true;
+    return false;
+  }
 };
 
 std::string Num(int n) { return std::to_string(n); }
@@ -132,6 +144,14 @@ void Rankings(Run& run, const GraphSelection& sel, const LeagueStateGuard& state
     if (category < 0 || category > 27) continue;
     for (int session : sel.sessions) {
       if (session < 1 || session > kMaxSessions) continue;
+      if (auto damage = SessionStatsDamage(session)) {
+        GraphPage page;
+        page.title = Trim(lg.CategoryName[category]);
+        page.subtitle = Subtitle(session, lg.CurrentWeek);
+        page.notes = {run.note(DamageNotice(*damage))};
+        if (!run.emit(page, {}, Points(0))) return;
+        continue;
+      }
       if (session == lg.CurrentSession) lg.PlayerStat = state.stats();
       else ReadStats(session);
       for (int cls = 1; cls <= std::clamp<int>(lg.NumClasses, 1, kMaxClasses); ++cls) {
@@ -170,18 +190,21 @@ void WeeklyPlayers(Run& run, const GraphSelection& sel) {
   for (int week : sel.weeks) {
     if (week < 1 || week > lg.CurrentWeek) continue;
     Points points(3);
-    for (const WeekEntry& e : ReadWeekEntries(week))
+    std::string damage;
+    for (const WeekEntry& e : ReadWeekEntries(week, damage))
       if (PlayerPlotted(e)) points.add(NameOf(e.player), PlayerWeek(e, run.options().handicap));
     GraphPage page = WeeklyPage(run, week, "Individual Results");
     page.xTitle = lg.SportTerm[5];
-    if (!points.labels.empty() && !run.emit(page, kHighLowAverage, points)) return;
+    if (!damage.empty()) page.notes = {run.note(damage)};
+    if (!run.emit(page, kHighLowAverage, points)) return;
   }
 }
 
 void WeeklyTeams(Run& run, const GraphSelection& sel) {
   for (int week : sel.weeks) {
     if (week < 1 || week > lg.CurrentWeek) continue;
-    const std::vector<WeekEntry> entries = ReadWeekEntries(week);
+    std::string damage;
+    const std::vector<WeekEntry> entries = ReadWeekEntries(week, damage);
     Points points(3);
     for (int team : sel.teams) {
       if (team < 1 || team > kMaxTeams || !TeamInUse(team)) continue;
@@ -190,7 +213,8 @@ void WeeklyTeams(Run& run, const GraphSelection& sel) {
     }
     GraphPage page = WeeklyPage(run, week, "Team Results");
     page.xTitle = "Teams";
-    if (!points.labels.empty() && !run.emit(page, kHighLowAverage, points)) return;
+    if (!damage.empty()) page.notes = {run.note(damage)};
+    if (!run.emit(page, kHighLowAverage, points)) return;
   }
 }
 
@@ -198,14 +222,16 @@ void WeeklyTeams(Run& run, const GraphSelection& sel) {
 // average alone.
 bool ToDatePage(Run& run, const std::string& name, const std::string& subject,
                 const std::vector<std::pair<int, HighLowAverage>>& weeks) {
+  const std::vector<std::string>& notes = run.damage();
   const bool highLow = run.options().highLow;
   Points points(highLow ? 3 : 1);
   for (const auto& [week, h] : weeks) {
     if (highLow) points.add(Num(week), h);
     else points.add(Num(week), {h.average});
   }
-  if (points.labels.empty()) return true;
+  if (points.labels.empty() && notes.empty()) return true;
   GraphPage page;
+  page.notes = notes;
   page.kind = highLow ? GraphKind::HighLow : GraphKind::Lines;
   page.title = std::string(highLow ? "Weekly Hi-Lo's" : "Weekly Avgs") + " - " + name + " | " +
                subject;
@@ -220,11 +246,13 @@ using WeekSeries = std::map<int, std::vector<std::pair<int, HighLowAverage>>>;
 void PlayersToDate(Run& run, const GraphSelection& sel) {
   WeekSeries series;
   for (int week = std::max<int>(lg.StartWeek, 1); week <= lg.CurrentWeek; ++week) {
-    for (const WeekEntry& e : ReadWeekEntries(week)) {
+    std::string damage;
+    for (const WeekEntry& e : ReadWeekEntries(week, damage)) {
       if (e.kind > kRovingSub) continue;
       if (std::find(sel.players.begin(), sel.players.end(), e.player) == sel.players.end()) continue;
       series[e.player].push_back({week, PlayerWeek(e, run.options().handicap)});
     }
+    if (!damage.empty()) run.note(damage);
   }
   for (int player : sel.players)
     if (!ToDatePage(run, NameOf(player), "Individual Results", series[player])) return;
@@ -233,7 +261,9 @@ void PlayersToDate(Run& run, const GraphSelection& sel) {
 void TeamsToDate(Run& run, const GraphSelection& sel) {
   WeekSeries series;
   for (int week = std::max<int>(lg.StartWeek, 1); week <= lg.CurrentWeek; ++week) {
-    const std::vector<WeekEntry> entries = ReadWeekEntries(week);
+    std::string damage;
+    const std::vector<WeekEntry> entries = ReadWeekEntries(week, damage);
+    if (!damage.empty()) run.note(damage);
     for (int team : sel.teams) {
       if (team < 1 || team > kMaxTeams || !TeamInUse(team)) continue;
       const HighLowAverage h = TeamWeek(entries, team, run.options().handicap);
@@ -249,7 +279,7 @@ void TeamsToDate(Run& run, const GraphSelection& sel) {
 }  // namespace
 
 int BuildGraphs(GraphType type, const GraphSelection& selection, const GraphOptions& options,
-                const PageSink& sink) {
+                const PageSink& sink, std::vector<std::string>* damage) {
   LeagueStateGuard state;
   Run run(type, options, sink);
   switch (type) {
@@ -259,6 +289,7 @@ int BuildGraphs(GraphType type, const GraphSelection& selection, const GraphOpti
     case GraphType::WeeklyTeams: WeeklyTeams(run, selection); break;
     case GraphType::TeamsToDate: TeamsToDate(run, selection); break;
   }
+  if (damage) *damage = run.damage();
   return run.made();
 }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "graphs/GraphPage.h"
 
@@ -14,8 +16,10 @@ using PageSink = std::function<bool(const GraphPage&)>;
 
 // Builds the graphs of type for the selection and hands each page to sink. Returns the number of
 // pages made. The week's lane slots, the score record in work and the statistics in memory are
-// as before when it returns.
+// as before when it returns. A week or session missing from its file is left out and named in
+// the notes of the pages it belongs to (a page of its own when nothing else is left); damage,
+// when given, receives each such notice once.
 int BuildGraphs(GraphType type, const GraphSelection& selection, const GraphOptions& options,
-                const PageSink& sink);
+                const PageSink& sink, std::vector<std::string>* damage = nullptr);
 
 }  // namespace tallmark::graphs

@@ -2,14 +2,26 @@
 
 #include <algorithm>
 
+#include "league/LeagueDamage.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 
 namespace tallmark::graphs {
 
-std::vector<WeekEntry> ReadWeekEntries(int week) {
+std::vector<WeekEntry> ReadWeekEntries(int week, std::string& damage) {
   std::vector<WeekEntry> entries;
-  ReadWeekResults(week);
+  damage.clear();
+  std::optional<Damage> missing = WeekResultsDamage(week);
+  if (!missing) {
+    ReadWeekResults(week);
+    const int slots = std::clamp(2 * static_cast<int>(lg.NumLanes), 0, kLaneSlotsPerWeekBlock);
+    missing = WeekScoresDamage(week, std::vector<int>(&lg.LaneTeam[1], &lg.LaneTeam[1] + slots));
+  }
+  if (missing) {
+    lg.LaneTeam.fill(0);
+    damage = DamageNotice(*missing);
+    return entries;
+  }
   const int games = std::clamp<int>(lg.GamesPerWeek, 1, kMaxGames);
   for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t) {
     if (!TeamInUse(t) || !TeamPlaysThisWeek(t)) continue;

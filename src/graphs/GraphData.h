@@ -2,6 +2,7 @@
 // the high, low and average of a run of games.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "league/LeagueData.h"
@@ -17,8 +18,9 @@ struct WeekEntry {
 };
 
 // Every score record of the teams on the week's lanes (positions 1..PlayersPerWeek). Loads the
-// week's lane slots into memory.
-std::vector<WeekEntry> ReadWeekEntries(int week);
+// week's lane slots into memory. A processed week whose results or scores are missing from their
+// file gives no entries and its notice in damage.
+std::vector<WeekEntry> ReadWeekEntries(int week, std::string& damage);
 
 // A player is plotted for the week when he bowled: regular, substitute or roving substitute, and
 // a vacancy when unearned scores count in team statistics.

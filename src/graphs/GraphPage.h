@@ -35,6 +35,9 @@ struct GraphPage {
   std::vector<std::string> labels;  // one per point
   std::string yTitle;     // what the values are
   std::vector<DataSet> sets;
+  // Parts of the league the graph leaves out because they are missing from their files, each
+  // as a line ("WEEK 3 COULD NOT BE READ: ...").
+  std::vector<std::string> notes;
   bool threeD = false;    // bars drawn with depth
   bool color = false;     // coloured series, else black and white patterns
 };

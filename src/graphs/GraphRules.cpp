@@ -78,10 +78,10 @@ void CounterPlace(const std::string& path, std::size_t& dot, std::size_t& start)
 
 }  // namespace
 
-bool EndsInCounter(const std::string& path) {
+bool EndsInFirstCounter(const std::string& path) {
   std::size_t dot = 0, start = 0;
   CounterPlace(path, dot, start);
-  return start != std::string::npos;
+  return start != std::string::npos && path.compare(start, 3, "001") == 0;
 }
 
 std::string NextGraphFileName(const std::string& path) {

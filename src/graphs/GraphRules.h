@@ -37,8 +37,9 @@ std::string SuggestedGraphName(const std::string& baseName);
 // The next file of a run: the three-digit counter ending the name before its extension goes up
 // by one; a name without one gets "002" there.
 std::string NextGraphFileName(const std::string& path);
-// True when the name ends in a three-digit counter before its extension.
-bool EndsInCounter(const std::string& path);
+// True when the name ends in the first counter of a run, "001", before its extension (a name
+// that merely ends in digits, "w012", is a name).
+bool EndsInFirstCounter(const std::string& path);
 
 enum class ImageFormat { Unknown, Wmf, Bmp, Png, Svg, Pdf };
 // By the file name's extension, in any case.

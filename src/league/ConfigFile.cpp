@@ -1,6 +1,7 @@
 #include "league/ConfigFile.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "common/FileErrors.h"
 #include "league/FileSystem.h"
@@ -201,15 +202,56 @@ void ReadTables(ConfigReader& in) {
 
 }  // namespace
 
-bool ReadConfig() {
-  SeqReader r = SeqReader::Open(ConfigPath());
+namespace {
+
+// Reads a configuration text into the league's variables; returns 0 or the first error number.
+int ReadConfigFrom(SeqReader& r) {
   ConfigReader in(r);
   ReadHeader(r, in);
   ReadCounts(in);
   ReadTables(in);
+  return r.error();
+}
+
+// Runs work with the league's variables read from a configuration text, and puts the variables
+// back as they were afterwards.
+template <typename Work>
+void WithConfigText(const std::string& text, Work work) {
+  auto saved = std::make_unique<LeagueData>(lg);
+  SeqReader r(text);
+  ReadConfigFrom(r);
+  work();
+  lg = *saved;
+}
+
+}  // namespace
+
+bool ReadConfig() {
+  SeqReader r = SeqReader::Open(ConfigPath());
   ErrorTrap trap;
-  trap.set(r.error());
+  trap.set(ReadConfigFrom(r));
   return ReportReadError(trap, ConfigPath());
+}
+
+ConfigProgress ProgressOf(const std::string& configText) {
+  ConfigProgress p;
+  WithConfigText(configText, [&p] {
+    p.week = lg.CurrentWeek;
+    p.session = lg.CurrentSession;
+    p.complete = lg.CompleteSlots;
+  });
+  return p;
+}
+
+std::string WithProgress(const std::string& configText, const ConfigProgress& p, bool complete) {
+  std::string text;
+  WithConfigText(configText, [&] {
+    lg.CurrentWeek = p.week;
+    lg.CurrentSession = p.session;
+    if (complete) lg.CompleteSlots = p.complete;
+    text = ConfigText();
+  });
+  return text;
 }
 
 std::string ConfigText() {

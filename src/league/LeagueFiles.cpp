@@ -27,7 +27,7 @@ bool IsOldVersion(const std::string& version) {
 }
 
 void ShowOldVersionMessage(const std::string& version) {
-  MsgBox("Your data files were created with version " + version + " of The Scorewell." +
+  MsgBox("Your data files were created with version " + version + " of The Tallmark." +
              NewLine + NewLine + "They cannot be used with version " + lg.VersionString + "." +
              NewLine + NewLine +
              "You will need to create new files to take advantage of the new features of this "

@@ -1,6 +1,7 @@
 #include "league/SeqFile.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 
@@ -116,14 +117,26 @@ float SeqReader::single() {
 bool ParseNumber(std::string_view text, double& value) {
   std::size_t i = 0;
   bool digits = false, point = false;
+  const bool negative = !text.empty() && text[0] == '-';
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+  std::int64_t whole = 0;  // the digits before any point, while they are few
   for (; i < text.size(); ++i) {
     char c = text[i];
-    if (c >= '0' && c <= '9') digits = true;
-    else if (c == '.' && !point) point = true;
-    else break;
+    if (c >= '0' && c <= '9') {
+      digits = true;
+      if (!point && whole < 100000000) whole = whole * 10 + (c - '0');
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
   }
   if (!digits) return false;
+  // Most of a league's numbers are whole and short: read exactly, as strtod would.
+  if (!point && i == text.size() && whole < 100000000) {
+    value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    return true;
+  }
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
     std::size_t j = i + 1;
     if (j < text.size() && (text[j] == '-' || text[j] == '+')) ++j;

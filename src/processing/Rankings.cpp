@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "common/Text.h"
+
 namespace tallmark {
 
 namespace {
@@ -76,6 +78,19 @@ int RankPlayers(int category, int kind, int cls) {
 void OrderStandings() {
   int n = RankPlayers(kMatchPointsWon, 2, 0);
   for (int i = 1; i <= n; ++i) lg.PlayerStat[lg.RankIndex[i]][kGroupOrStanding] = i;
+}
+
+std::vector<int> OfferedCategories() {
+  std::vector<int> offered;
+  const int places = 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats);
+  for (int k = 0; k < places; ++k) {
+    const int category = lg.CategoryCode[k];
+    if (category < 0 || category >= kUnusedCategory || TrimRight(lg.CategoryName[category]).empty())
+      continue;
+    if (std::find(offered.begin(), offered.end(), category) == offered.end())
+      offered.push_back(category);
+  }
+  return offered;
 }
 
 bool TeamInUse(int team) { return TeamNumberInUse(team); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "league/LeagueData.h"
 
@@ -16,6 +17,11 @@ void OrderStandings();
 // Writes category 17 of every team record, roster player and substitute, then saves the
 // current session's statistics.
 void ClassifyAll();
+
+// The statistic categories the rankings and graphs offer, in the league's order: category
+// CategoryCode(k) for the places k = 0..9 and one more place per extra statistic tracked, each
+// category named and offered once.
+std::vector<int> OfferedCategories();
 
 bool TeamInUse(int team);
 // The number of teams in use among 1..team: the index of the team's weekly values.

@@ -45,6 +45,14 @@ struct EntryColumn {
 enum class CellEditor { None, Text, TypeList, NameList, MarkList };
 // The two choices of an incomplete mark: completed, then incomplete.
 std::vector<std::string> IncompleteMarkChoices();
+// The key that sets and clears a game's incomplete mark from its score cell (either case).
+constexpr char kIncompleteKey = 'X';
+bool IsIncompleteKey(char key);
+// A cell of the grid: grid row (1.. the players) and column.
+struct EntryCell {
+  int gridRow = 0;
+  int col = 0;
+};
 
 // Total rows below the rows of the players.
 constexpr int kEntryTotalRows = 3;
@@ -150,6 +158,13 @@ class ScoreEntry {
   std::string cellText(int gridRow, int col) const;
   CellEditor cellEditor(int gridRow, int col) const;
   bool enterCell(int gridRow, int col, const std::string& text);
+  // Fast entry: Tab, Shift+Tab and Return go to the next (previous) cell that takes typed
+  // entries, along the row and then to the next row, passing the type, name, incomplete-mark
+  // and computed columns. Nothing after the last (before the first) such cell: there Tab
+  // leaves the grid.
+  std::optional<EntryCell> nextEntryCell(int gridRow, int col, bool forward) const;
+  // The incomplete-mark key on a score or mark cell: the game's mark turns over.
+  bool toggleIncomplete(int gridRow, int col);
 
   // The date box; stored in WeekDate(week) when leaving.
   void setDate(const std::string& date) { date_ = date; }

@@ -1,4 +1,6 @@
 // The grid of the results window: its columns, the texts of its cells and typed entries.
+#include <algorithm>
+
 #include "common/Text.h"
 #include "processing/ScoreEntry.h"
 #include "common/UserIO.h"
@@ -17,6 +19,8 @@ std::vector<std::string> IncompleteMarkChoices() {
   std::string frame = Trim(lg.SportTerm[9]);
   return {"  " + frame + " Completed", "X Incomplete " + frame + "s"};
 }
+
+bool IsIncompleteKey(char key) { return key == kIncompleteKey || key == kIncompleteKey + ('a' - 'A'); }
 
 int ScoreEntry::columnCount() const {
   return kFixedColumns + 2 * lg.GamesPerWeek + 1 + lg.NumExtraStats;
@@ -113,6 +117,27 @@ CellEditor ScoreEntry::cellEditor(int gridRow, int col) const {
     case EntryColumnKind::Extra: return CellEditor::Text;
     default: return CellEditor::None;
   }
+}
+
+std::optional<EntryCell> ScoreEntry::nextEntryCell(int gridRow, int col, bool forward) const {
+  const int cols = columnCount();
+  const int cells = rowCount() * cols;
+  const int step = forward ? 1 : -1;
+  const int from = std::clamp((gridRow - 1) * cols + col, -1, cells);
+  for (int i = from + step; i >= 0 && i < cells; i += step)
+    if (cellEditor(i / cols + 1, i % cols) == CellEditor::Text)
+      return EntryCell{i / cols + 1, i % cols};
+  return std::nullopt;
+}
+
+bool ScoreEntry::toggleIncomplete(int gridRow, int col) {
+  const EntryColumn c = column(col);
+  if ((c.kind != EntryColumnKind::Game && c.kind != EntryColumnKind::Incomplete) || gridRow < 1 ||
+      gridRow > rowCount()) {
+    Beep();
+    return false;
+  }
+  return setIncomplete(gridRow, c.index, !rows_[gridRow].incomplete(c.index));
 }
 
 // A typed entry or a choice from the cell's list, given as its text.

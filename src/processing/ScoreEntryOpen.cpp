@@ -2,9 +2,11 @@
 // pairing of a position round, and what every team of the week already holds.
 #include <cstdlib>
 
+#include "league/FileSystem.h"
 #include "league/FileTransaction.h"
 #include "league/StatsFile.h"
 #include "league/WeekFiles.h"
+#include "league/WeekSnapshot.h"
 #include "processing/Averages.h"
 #include "processing/Rankings.h"
 #include "processing/ScoreEntry.h"
@@ -51,6 +53,9 @@ bool ApplySessionStart(int week, bool storing) {
   int s = lg.CurrentSession;
   if (lg.NumSessions < 2 || s < 1 || s >= kMaxSessions) return false;
   if (std::abs(lg.SplitWeek[s]) != week) return false;
+  // The start belongs to the processing of the week before: undoing that week undoes it too.
+  std::string statsBefore;
+  if (storing) ReadWholeFile(LeagueBasePath() + ".STT", statsBefore);
   if (storing) WriteStats(s);  // the session left keeps its statistics
   if (lg.SplitWeek[s] < 0) RestartStatistics();
   lg.CurrentSession = static_cast<Integer>(s + 1);
@@ -58,6 +63,7 @@ bool ApplySessionStart(int week, bool storing) {
   // session has advanced; a trial run leaves the files alone and needs no classes.
   if (lg.ClassResetAtSession[s] != 0 && storing) ClassifyAll();
   if (storing) WriteStats(s + 1);
+  if (storing && week > 1) AddStatsChangeToRecord(week - 1, statsBefore);
   return true;
 }
 

@@ -115,6 +115,21 @@ EntryLeave ScoreEntry::leaveAndProcess(const ProcessHooks& hooks) {
   return done ? EntryLeave::Processed : EntryLeave::Failed;
 }
 
+namespace {
+
+// The teams whose results for week are stored complete (their flags in the week's block): the
+// next week's results stay when a week is undone and processed again.
+Integer CompleteTeamsStored(int week) {
+  if (week < 1 || week > kMaxWeeks) return 0;
+  ReadWeekResults(week);
+  int n = 0;
+  for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t)
+    if (TeamInUse(t) && lg.TeamPointsWeek[TeamColumn(t)] == 1.0f) ++n;
+  return static_cast<Integer>(n);
+}
+
+}  // namespace
+
 // The week processed, CurrentWeek raised and the league saved in one commit, with the snapshot
 // that lets the week be undone.
 bool ScoreEntry::ProcessAndSave(int week, const std::function<void(int percent)>& progress) {
@@ -122,7 +137,7 @@ bool ScoreEntry::ProcessAndSave(int week, const std::function<void(int percent)>
   WeekSnapshot snapshot(week);
   if (!RunWeeklyProcessing(week, progress)) return false;  // never a week twice
   lg.CurrentWeek = static_cast<Integer>(lg.CurrentWeek + 1);
-  lg.CompleteSlots = 0;  // nothing of the next week is entered yet
+  lg.CompleteSlots = CompleteTeamsStored(week + 1);
   if (!SaveLeague()) {
     ForgetProcessedWeek();
     return false;

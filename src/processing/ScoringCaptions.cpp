@@ -37,8 +37,8 @@ std::string PointCaption(int box, const ScoringOptions& options) {
     case 0: return "G&ames " + Term(2) + " in " + "the " + series + " each week";
     case 1: return "point(s) for each &game won by " + player;
     case 2: return "point(s) for winning the &" + series + " by " + player;
-    case 3: return "point(s) for each &game won by team";
-    case 4: return "point(s) for winning the &" + series + " by team";
+    case 3: return "point(s) for each game &won by team";
+    case 4: return "point(s) for winning the " + series + " b&y team";
     case 5: return "Ga&mes must be " + Term(2) + " to establish new average";
     default: return HighGameCaption(options);
   }

@@ -1,6 +1,8 @@
 #include "processing/WeekUndo.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "league/ConfigFile.h"
@@ -50,12 +52,55 @@ std::string ProcessStoredWeek(int week, const std::string& date) {
   return {};
 }
 
+// A split week changed after week was processed that the undo cannot keep: a session started
+// before the week whose start is now at or after it, or one not started then whose start is now
+// before it (a start at the week itself is made again on opening it).
+std::string SplitConflict(int week) {
+  const std::optional<ConfigProgress> before = WeekRecordProgress(week);
+  if (!before) return {};
+  for (int k = 1; k < lg.NumSessions && k < kMaxSessions; ++k) {
+    const int start = std::abs(lg.SplitWeek[k]);
+    const bool started = k < before->session;
+    if ((started && start >= week) || (!started && start >= 1 && start < week))
+      return "Session " + std::to_string(k + 1) + " is now set to start at week " +
+             std::to_string(start) + " (SplitWeek(" + std::to_string(k) +
+             ")), which undoing " + WeekText(week) + " cannot keep: set it back first. " +
+             "Nothing was changed.";
+  }
+  return {};
+}
+
+// The week after week when a session starts with it (its start is undone with week).
+bool StartsSession(int week) {
+  const int s = lg.CurrentSession;
+  return lg.NumSessions > 1 && s >= 1 && s < kMaxSessions && std::abs(lg.SplitWeek[s]) == week + 1;
+}
+
 }  // namespace
 
 bool CanUndoWeek() { return LeagueOpen() && lg.CurrentWeek >= lg.StartWeek && lg.CurrentWeek >= 1; }
 
+std::string UndoneText(int week) {
+  const std::string w = std::to_string(week);
+  std::string text = "Undone: the statistics, season results, points, handicaps and award lines "
+                     "of week " + w + ", and the current week";
+  if (StartsSession(week)) text += ", with the start of the session that opening week " +
+                                   std::to_string(week + 1) + " ran";
+  return text + ".";
+}
+
+std::string KeptText(int week) {
+  return "Kept: the scores entered for week " + std::to_string(week) +
+         " (to be corrected and processed again), the results entered for week " +
+         std::to_string(week + 1) +
+         ", and the set-up, options, names, bulletin, rosters, substitutes and schedule as "
+         "they are now.";
+}
+
 std::string UndoLastWeek() {
   if (!CanUndoWeek()) return "No week has been processed.";
+  const std::string conflict = SplitConflict(lg.CurrentWeek);
+  if (!conflict.empty()) return conflict;
   LeagueTransaction tx;
   const std::string problem = UndoWeekFiles(lg.CurrentWeek, false);
   if (!problem.empty()) return problem;
@@ -71,14 +116,22 @@ std::string ReprocessFrom(int week) {
   std::vector<std::string> dates;
   for (int w = week; w <= last; ++w) dates.push_back(lg.WeekDate[w]);
   LeagueTransaction tx;
+  const WeekSetup now = CurrentSetup();
+  std::vector<WeekSetup> setups(last - week + 1);
   for (int w = last; w >= week; --w) {
-    const std::string problem = UndoWeekFiles(w, true);
+    const std::string problem = UndoWeekFiles(w, true, &setups[w - week]);
     if (!problem.empty()) return problem;
   }
-  LoadLeague();
-  ForgetProcessedWeek();
+  // Each week with the set-up in force when it was first processed (older records kept none:
+  // the set-up as it is now), then the set-up as it is now.
   for (int w = week; w <= last; ++w) {
-    const std::string problem = ProcessStoredWeek(w, dates[w - week]);
+    const WeekSetup& setup = setups[w - week].files.empty() ? now : setups[w - week];
+    std::string problem = PutSetup(setup) == kErrNone ? "" : "The set-up could not be written.";
+    if (problem.empty()) {
+      LoadLeague();
+      ForgetProcessedWeek();
+      problem = ProcessStoredWeek(w, dates[w - week]);
+    }
     if (!problem.empty()) {
       tx.rollback();
       LoadLeague();
@@ -86,31 +139,46 @@ std::string ReprocessFrom(int week) {
       return problem + " Nothing was changed.";
     }
   }
+  if (PutSetup(now) != kErrNone) {
+    tx.rollback();
+    LoadLeague();
+    ForgetProcessedWeek();
+    return "The set-up could not be written. Nothing was changed.";
+  }
   return Finish(tx);
 }
 
 bool UndoLastWeekAsked() {
   if (!CanUndoWeek()) return false;
-  const std::string week = std::to_string(lg.CurrentWeek);
+  const int w = lg.CurrentWeek;
+  const std::string week = std::to_string(w);
   if (!AskYesNo("Undo the processing of week " + week + "?" + NewLine + NewLine +
-                    "Every league file goes back to how it was just before week " + week +
-                    " was processed. The scores entered for week " + week +
-                    " stay, to be corrected in the weekly results and processed again.",
+                    UndoneText(w) + NewLine + NewLine + KeptText(w),
                 "UNDO LAST PROCESSED WEEK?"))
     return false;
   const std::string problem = UndoLastWeek();
-  MsgBox(problem.empty() ? "Week " + week + " has been undone." : problem,
+  MsgBox(problem.empty() ? "Week " + week + " has been undone: week " + week +
+                               " is the next to process." + NewLine + NewLine + KeptText(w)
+                         : problem,
          "UNDO LAST PROCESSED WEEK");
   return problem.empty();
+}
+
+std::string ReprocessKeptText(int last) {
+  return "Each week is processed from its stored scores, as corrected, with the set-up in force "
+         "when it was first processed. Kept: the set-up, options, names, bulletin, rosters and "
+         "schedule as they are now, and the results entered for week " +
+         std::to_string(last + 1) + ".";
 }
 
 bool ReprocessAsked() {
   if (!CanUndoWeek()) return false;
   const int first = std::max<int>(lg.StartWeek, 1);
-  const std::string last = std::to_string(lg.CurrentWeek);
+  const int lastWeek = lg.CurrentWeek;
+  const std::string last = std::to_string(lastWeek);
   std::optional<std::string> answer =
       userio().input("Process again from which week (" + std::to_string(first) + " to " + last +
-                         ")? Each week is processed from its stored scores, as corrected.",
+                         ")? " + ReprocessKeptText(lastWeek),
                      "REPROCESS WEEKS", last);
   if (!answer) return false;
   double week = 0;
@@ -121,7 +189,8 @@ bool ReprocessAsked() {
   }
   const std::string problem = ReprocessFrom(static_cast<int>(week));
   MsgBox(problem.empty() ? "Weeks " + std::to_string(static_cast<int>(week)) + " to " + last +
-                               " have been processed again."
+                               " have been processed again." + NewLine + NewLine +
+                               ReprocessKeptText(lastWeek)
                          : problem,
          "REPROCESS WEEKS");
   return problem.empty();

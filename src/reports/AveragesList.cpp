@@ -63,6 +63,11 @@ bool AveragesList::line(int record) {
 void AveragesList::build() {
   e_.SetReportWidth(kWidth);
   ShowBusy();
+  if (header("")) return;
+  if (const std::string damage = StatsDamageLine(e_, lg.CurrentSession); !damage.empty()) {
+    header(damage);
+    return;
+  }
   for (int t = 1; t <= lg.LastTeam && t <= kMaxTeams; ++t) {
     if (!TeamNumberInUse(t)) continue;
     if (whose_ == 2) {

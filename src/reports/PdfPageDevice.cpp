@@ -1,6 +1,9 @@
 #include "reports/PdfPageDevice.h"
 
 #include "league/FileSystem.h"
+#include "league/LeagueData.h"
+#include "reports/ReportEngine.h"
+#include "reports/ReportTypes.h"
 
 namespace tallmark::reports {
 
@@ -23,6 +26,15 @@ void PdfPageDevice::drawText(double y, std::string_view text) {
 
 void PdfPageDevice::newSheet() { pdf_.newPage(); }
 
-bool PdfPageDevice::endDocument() { return WriteFileAtomic(path_, pdf_.document()) == 0; }
+bool PdfPageDevice::endDocument() {
+  return path_.empty() || WriteFileAtomic(path_, pdf_.document()) == 0;
+}
+
+std::string ReportPdfDocument(int type, const ReportChoices& choices) {
+  PdfPageDevice device({});
+  ReportEngine engine(device, Destination::Printer, lg.PrintMargins != 0);
+  RunPasses(engine, device, 1, [&](ReportEngine& e) { BuildReport(e, type, choices); });
+  return device.document();
+}
 
 }  // namespace tallmark::reports

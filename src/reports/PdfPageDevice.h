@@ -6,12 +6,13 @@
 
 #include "reports/FixedPageDevice.h"
 #include "reports/PdfWriter.h"
+#include "reports/ReportSelection.h"
 
 namespace tallmark::reports {
 
 class PdfPageDevice : public FixedPageDevice {
  public:
-  // The document is written to path when it ends.
+  // The document is written to path when it ends; with an empty path it is only kept.
   explicit PdfPageDevice(std::string path);
 
   void drawText(double y, std::string_view text) override;
@@ -25,5 +26,8 @@ class PdfPageDevice : public FixedPageDevice {
   std::string path_;
   PdfWriter pdf_;
 };
+
+// Report type (1..14) printed into a PDF document for the open league; returns its bytes.
+std::string ReportPdfDocument(int type, const ReportChoices& choices);
 
 }  // namespace tallmark::reports

@@ -12,6 +12,7 @@
 #include "reports/ReportCommon.h"
 #include "reports/ReportText.h"
 #include "reports/SessionWeeks.h"
+#include "reports/ToDateFigures.h"
 
 namespace tallmark::reports {
 
@@ -28,20 +29,15 @@ class PlayerToDate {
  private:
   bool header(const std::string& text);
   std::string row() const;
-  void putFigures(std::string& text, int games, Single average, double handicap) const;
-  std::string weekLine(const WeekScores& week, const ScoreLine& line);
-  std::string averageLine() const;
+  void putFigures(std::string& text, double games, double average, double handicap, double won,
+                  double lost) const;
+  std::string weekLine(const PlayerWeekFigures& f) const;
+  std::string averageLine(const PlayerAverageFigures& t) const;
 
   ReportEngine& e_;
   const std::vector<WeekScores>& weeks_;
   int games_ = std::clamp<int>(lg.GamesPerWeek, 1, kMaxGames);
   int player_ = 0;
-  // The session so far: credited games and their pins, points won and lost; per game column the
-  // credited games and pins, for the "AVG" line.
-  int earnedGames_ = 0;
-  long earnedPins_ = 0;
-  Single won_ = 0, lost_ = 0;
-  std::vector<long> columnPins_, columnGames_;
 };
 
 std::string PlayerToDate::row() const {
@@ -78,90 +74,54 @@ bool PlayerToDate::header(const std::string& text) {
   return e_.aborted();
 }
 
-void PlayerToDate::putFigures(std::string& text, int games, Single average, double handicap) const {
+void PlayerToDate::putFigures(std::string& text, double games, double average, double handicap,
+                              double won, double lost) const {
   const int c = static_cast<int>(e_.marginSpaces().size());
   const int n = 5 * games_;
   PutText(text, c + 10 + n, RightAlign(games, 3));
-  PutEnding(text, c + 18 + n, FixedDecimals(average, 1));
+  PutEnding(text, c + 18 + n, FixedDecimals(static_cast<Single>(average), 1));
   PutText(text, c + 20 + n, RightAlign(handicap, 3));
-  PutEnding(text, c + 29 + n, FixedDecimals(won_, 1));
-  PutEnding(text, c + 36 + n, FixedDecimals(lost_, 1));
+  PutEnding(text, c + 29 + n, FixedDecimals(static_cast<Single>(won), 1));
+  PutEnding(text, c + 36 + n, FixedDecimals(static_cast<Single>(lost), 1));
 }
 
-std::string PlayerToDate::weekLine(const WeekScores& week, const ScoreLine& line) {
+std::string PlayerToDate::weekLine(const PlayerWeekFigures& f) const {
+  if (!f.readable) return UnreadWeekLine(e_, f.week, f.damage);
   const int c = static_cast<int>(e_.marginSpaces().size());
   std::string text = row();
-  PutText(text, c + 1, RightAlign(week.week, 2));
-  if (week.week == SessionStartWeek(ToDateSession()) && StatsResetAtStart(ToDateSession()))
-    PutText(text, c + 3, "#");
-  const bool forfeit = line.kind == kForfeit;
-  long series = 0;
+  PutText(text, c + 1, RightAlign(f.week, 2));
+  if (f.reset) PutText(text, c + 3, "#");
   for (int g = 0; g < games_; ++g) {
-    const int score = line.games[static_cast<std::size_t>(g)];
-    const bool credited = line.kind <= kRovingSub && !line.noCredit(g);
-    PutText(text, c + kGame + 5 * g, RightAlign(score, 4));
-    if (!credited && !forfeit) PutText(text, c + kGame + 5 * g + 4, "*");
-    series += score;
-    if (!credited) continue;
-    // Only the games the statistics credit count in the running average.
-    ++earnedGames_;
-    earnedPins_ += score;
-    columnPins_[static_cast<std::size_t>(g)] += score;
-    ++columnGames_[static_cast<std::size_t>(g)];
+    const auto i = static_cast<std::size_t>(g);
+    PutText(text, c + kGame + 5 * g, RightAlign(f.games[i], 4));
+    if (f.starred[i]) PutText(text, c + kGame + 5 * g + 4, "*");
   }
-  PutText(text, c + kGame + 5 * games_, RightAlign(static_cast<double>(series), 5));
-  if (!(forfeit && lg.ForfeitRule != 0)) {
-    won_ += line.pointsWon;
-    lost_ += static_cast<Single>(PlayerPointsAtStake() - line.pointsWon);
-  }
-  const Single average =
-      earnedGames_ > 0 ? RoundAverage(static_cast<Single>(earnedPins_) / earnedGames_) : 0;
-  putFigures(text, earnedGames_, average, line.handicap);
-  const char* note = line.kind == kVacancy ? "VACANT"
-                     : line.kind == kAbsent ? "ABSENT"
-                     : forfeit              ? "FORFEIT"
-                                            : "";
-  PutText(text, c + 38 + 5 * games_, note);
+  PutText(text, c + kGame + 5 * games_, RightAlign(static_cast<double>(f.series), 5));
+  putFigures(text, f.sessionGames, f.average, f.handicap, f.won, f.lost);
+  PutText(text, c + 38 + 5 * games_, f.note);
   return text;
 }
 
 // "AVG": each game column's average over the credited games, then what the statistics hold.
-std::string PlayerToDate::averageLine() const {
+std::string PlayerToDate::averageLine(const PlayerAverageFigures& t) const {
   const int c = static_cast<int>(e_.marginSpaces().size());
   std::string text = row();
   PutText(text, c + 1, "AVG");
-  for (int g = 0; g < games_; ++g) {
-    const long n = columnGames_[static_cast<std::size_t>(g)];
-    const double avg = n > 0 ? static_cast<double>(columnPins_[static_cast<std::size_t>(g)]) / n : 0;
-    PutText(text, c + kGame + 5 * g, RightAlign(RoundHalfEven(avg), 4));
-  }
-  const auto& st = lg.PlayerStat[player_];
-  PutText(text, c + 10 + 5 * games_, RightAlign(st[kGamesPlayed], 3));
-  PutEnding(text, c + 18 + 5 * games_, FixedDecimals(st[kCurrentAverage], 1));
-  PutText(text, c + 20 + 5 * games_, RightAlign(std::nearbyint(st[kCurrentHandicap]), 3));
-  PutEnding(text, c + 29 + 5 * games_, FixedDecimals(st[kMatchPointsWon], 1));
-  PutEnding(text, c + 36 + 5 * games_, FixedDecimals(st[kMatchPointsLost], 1));
+  for (int g = 0; g < games_; ++g)
+    PutText(text, c + kGame + 5 * g,
+            RightAlign(static_cast<double>(t.columnAverages[static_cast<std::size_t>(g)]), 4));
+  putFigures(text, t.games, t.average, t.handicap, t.won, t.lost);
   return text;
 }
 
 bool PlayerToDate::block(int player) {
   player_ = player;
-  earnedGames_ = 0;
-  earnedPins_ = 0;
-  won_ = lost_ = 0;
-  columnPins_.assign(static_cast<std::size_t>(games_), 0);
-  columnGames_.assign(static_cast<std::size_t>(games_), 0);
   // The page header first: its width decides the margin of the lines below.
   if (header("")) return false;
-  for (const WeekScores& week : weeks_) {
-    if (!week.readable) {
-      if (header(e_.marginSpaces() + SkippedWeek(week.week))) return false;
-      continue;
-    }
-    const ScoreLine* line = week.player(player);
-    if (line && header(weekLine(week, *line))) return false;
-  }
-  if (header(averageLine())) return false;
+  const PlayerToDateLines lines = PlayerToDateFigures(player, weeks_);
+  for (const PlayerWeekFigures& f : lines.weeks)
+    if (header(weekLine(f))) return false;
+  if (header(averageLine(lines.total))) return false;
   e_.EndPage();
   return !e_.aborted();
 }

@@ -6,6 +6,7 @@
 #include "reports/ReportCommon.h"
 #include "reports/ReportText.h"
 #include "reports/ResultsLines.h"
+#include "reports/SessionWeeks.h"
 #include "reports/WeekScores.h"
 
 namespace tallmark::reports {
@@ -75,9 +76,7 @@ bool PlayerWeekly::week(const WeekScores& scores) {
   week_ = scores.week;
   if (!scores.readable) {
     name_.clear();
-    if (header("") || header(e_.marginSpaces() + "WEEK" + IntText(week_) +
-               " WAS SKIPPED: ITS RESULTS COULD NOT BE READ"))
-      return false;
+    if (header("") || header(UnreadWeekLine(e_, scores))) return false;
     e_.EndPage();
     return !e_.aborted();
   }

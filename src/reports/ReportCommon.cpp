@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "league/LeagueDamage.h"
 #include "league/LeagueData.h"
 #include "reports/ReportText.h"
 #include "league/LeagueLookups.h"
@@ -34,8 +35,16 @@ int SessionOfWeek(int week) {
   return session;
 }
 
-bool StatsResetAtStart(int session) {
-  return session >= 2 && session <= kMaxSessions && lg.SplitWeek[session - 1] < 0;
+bool StatsResetAtStart(int session, bool teams) {
+  const bool reset = session >= 2 && session <= kMaxSessions && lg.SplitWeek[session - 1] < 0;
+  // Mode 1 resets players only, 2 both; any other value the teams only.
+  const bool covered = teams ? lg.StatResetMode != 1 : lg.StatResetMode == 1 || lg.StatResetMode == 2;
+  return reset && covered;
+}
+
+std::string StatsDamageLine(ReportEngine& engine, int session) {
+  const std::optional<Damage> damage = SessionStatsDamage(session);
+  return damage ? engine.marginSpaces() + engine.noteDamage(DamageNotice(*damage)) : std::string();
 }
 
 }  // namespace tallmark::reports

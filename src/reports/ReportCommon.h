@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "reports/ReportEngine.h"
+
 namespace tallmark::reports {
 
 // "WEEK n OF m -- SESSION s OF t -- " and the date of the current week.
@@ -16,8 +18,13 @@ std::string TeamName(int team);
 int SessionStartWeek(int session);
 // The session week w belongs to.
 int SessionOfWeek(int week);
-// True when the statistics were reset at the start of session s (never for session 1).
-bool StatsResetAtStart(int session);
+// True when the statistics of teams (teams true) or of players were reset at the start of
+// session s (never for session 1): the reset mode says whose statistics a reset clears.
+bool StatsResetAtStart(int session, bool teams);
+
+// When session s's statistics are missing from the statistics file: the line that stands in for
+// them (the engine's margin in front), noted with the engine as damage; else "".
+std::string StatsDamageLine(ReportEngine& engine, int session);
 
 // n blanks.
 inline std::string Blanks(std::size_t n) { return std::string(n, ' '); }

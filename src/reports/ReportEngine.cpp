@@ -1,5 +1,6 @@
 #include "reports/ReportEngine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/FileErrors.h"
@@ -53,6 +54,12 @@ void ReportEngine::SetReportWidth(int chars) {
 }
 
 void ReportEngine::ResetReportFont() { device_.setFontSize(baseSize_); }
+
+const std::string& ReportEngine::noteDamage(const std::string& notice) {
+  if (std::find(damageNotes_.begin(), damageNotes_.end(), notice) == damageNotes_.end())
+    damageNotes_.push_back(notice);
+  return notice;
+}
 
 void ReportEngine::UseBaseFont() {
   currentSize_ = baseSize_;

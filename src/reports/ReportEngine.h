@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "reports/PageDevice.h"
 
@@ -53,6 +54,10 @@ class ReportEngine {
   void EndPage();
   // Makes the base size the current size again (a builder's last step).
   void UseBaseFont();
+  // A builder prints notice in place of a part of the league that could not be read; the
+  // engine keeps each notice once, for the command line to repeat. Returns the notice.
+  const std::string& noteDamage(const std::string& notice);
+  const std::vector<std::string>& damageNotes() const { return damageNotes_; }
 
   bool printing() const { return destination_ != Destination::Screen; }
   Destination destination() const { return destination_; }
@@ -109,6 +114,7 @@ class ReportEngine {
   int sheetPage_ = 0;
   int pass_ = 0;
   std::string fileText_;
+  std::vector<std::string> damageNotes_;
 };
 
 // Runs passes of a report: for each pass beginPass, build, finishPass; stops after an abort.

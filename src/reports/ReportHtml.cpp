@@ -124,21 +124,25 @@ std::string ReportPageHtml(const std::string& title, std::string_view fileText) 
   return html + HtmlPageEnd();
 }
 
-std::string ReportFileText(int type, const ReportChoices& choices) {
+std::string ReportFileText(int type, const ReportChoices& choices,
+                           std::vector<std::string>* damage) {
   FixedPageDevice device;
   ReportEngine engine(device, Destination::File, lg.PrintMargins != 0);
   RunPasses(engine, device, 1, [&](ReportEngine& e) { BuildReport(e, type, choices); });
   if (LeagueOpen()) ReadStats(lg.CurrentSession);
+  if (damage) *damage = engine.damageNotes();
   return engine.fileText();
 }
 
-std::string ReportWebPage(int type, const ReportChoices& choices) {
+std::string ReportWebPage(int type, const ReportChoices& choices,
+                          std::vector<std::string>* damage) {
   const std::string title = TrimRight(lg.LeagueName) + " -- " + ReportTitle(type);
-  return ReportPageHtml(title, ReportFileText(type, choices));
+  return ReportPageHtml(title, ReportFileText(type, choices, damage));
 }
 
-int WriteReportWebPage(const std::string& path, int type, const ReportChoices& choices) {
-  return WriteFileAtomic(path, ReportWebPage(type, choices));
+int WriteReportWebPage(const std::string& path, int type, const ReportChoices& choices,
+                       std::vector<std::string>* damage) {
+  return WriteFileAtomic(path, ReportWebPage(type, choices, damage));
 }
 
 }  // namespace tallmark::reports

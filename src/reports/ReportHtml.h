@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "reports/ReportSelection.h"
 
@@ -24,12 +25,16 @@ std::string HtmlPageEnd();
 std::string ReportPageHtml(const std::string& title, std::string_view fileText);
 
 // Runs report type (1..14) for the open league to the file destination and returns its text.
-// The current session's statistics are in memory again afterwards.
-std::string ReportFileText(int type, const ReportChoices& choices);
+// The current session's statistics are in memory again afterwards. damage, when given, receives
+// the notices the report printed for parts of the league missing from their files.
+std::string ReportFileText(int type, const ReportChoices& choices,
+                           std::vector<std::string>* damage = nullptr);
 
 // The report as a web page titled by the league and the report. Replaces the file at path as a
 // whole. Returns 0 or an error number.
-std::string ReportWebPage(int type, const ReportChoices& choices);
-int WriteReportWebPage(const std::string& path, int type, const ReportChoices& choices);
+std::string ReportWebPage(int type, const ReportChoices& choices,
+                          std::vector<std::string>* damage = nullptr);
+int WriteReportWebPage(const std::string& path, int type, const ReportChoices& choices,
+                       std::vector<std::string>* damage = nullptr);
 
 }  // namespace tallmark::reports

@@ -6,6 +6,7 @@
 
 #include "league/LeagueData.h"
 #include "common/Text.h"
+#include "processing/Rankings.h"
 
 namespace tallmark::reports {
 
@@ -41,11 +42,7 @@ std::vector<ListEntry> PlayerEntries() {
 
 std::vector<ListEntry> AwardEntries() {
   std::vector<ListEntry> entries;
-  const int last = kFirstExtraStat + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats);
-  for (int c = 0; c < last; ++c) {
-    const std::string name = TrimRight(lg.CategoryName[c]);
-    if (!name.empty()) entries.push_back({name, c});
-  }
+  for (int c : OfferedCategories()) entries.push_back({TrimRight(lg.CategoryName[c]), c});
   return entries;
 }
 
@@ -138,7 +135,7 @@ std::string ListLabel(SelectionList list) {
     case SelectionList::Weeks: return "&WEEKS";
     case SelectionList::Players: return "&" + Upper(lg.SportTerm[5]);
     case SelectionList::Sessions: return "S&ESSIONS";
-    case SelectionList::Awards: return "&AWARDS";
+    case SelectionList::Awards: return "AWAR&DS";
   }
   return {};
 }
@@ -204,6 +201,11 @@ bool ParseSelection(SelectionList list, int reportType, const std::string& text,
         !(list == SelectionList::Teams && e.value == 0))
       values.push_back(e.value);
   return true;
+}
+
+bool AnythingSelected(const ReportChoices& c, bool hasLists) {
+  return !hasLists || c.substitutes || !c.teams.empty() || !c.weeks.empty() || !c.players.empty() ||
+         !c.sessions.empty() || !c.categories.empty();
 }
 
 }  // namespace tallmark::reports

@@ -33,7 +33,11 @@ struct ReportChoices {
   int whoseAverages = 0;        // "Who's Averages": 0 players, 1 players and subs, 2 teams
 };
 
-// The list's label on the panel ("&TEAMS", "&WEEKS", "S&ESSIONS", "&AWARDS", "&" + the plural
+// Whether a run has anything to report: something chosen in a list, or no lists to choose from.
+bool AnythingSelected(const ReportChoices& choices, bool hasLists);
+inline constexpr const char* kNothingToReportText = "There is nothing to report for the selections made.";
+
+// The list's label on the panel ("&TEAMS", "&WEEKS", "S&ESSIONS", "AWAR&DS", "&" + the plural
 // player word in capitals) and its tool tip.
 std::string ListLabel(SelectionList list);
 std::string ListTip(SelectionList list);

@@ -5,6 +5,7 @@
 
 #include "league/LeagueData.h"
 #include "common/Text.h"
+#include "league/LeagueDamage.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 #include "reports/OtherReports.h"
@@ -73,9 +74,13 @@ bool Schedule::band(int firstPair, int lastPair) {
   last_ = lastPair;
   for (int week = std::max<int>(lg.StartWeek, 1); week <= std::min<int>(lg.NumWeeks, kMaxWeeks);
        ++week) {
-    ReadWeekResults(week);
     top();
-    e_.PrintLine(cells(e_.marginSpaces(), week));
+    if (auto damage = WeekScheduleDamage(week)) {
+      e_.PrintLine(e_.marginSpaces() + e_.noteDamage(DamageNotice(*damage)));
+    } else {
+      ReadWeekResults(week);
+      e_.PrintLine(cells(e_.marginSpaces(), week));
+    }
     if (e_.aborted()) return false;
   }
   return true;

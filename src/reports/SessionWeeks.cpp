@@ -27,8 +27,12 @@ std::string GameNumbersTitle() {
   return title;
 }
 
-std::string SkippedWeek(int week) {
-  return RightAlign(week, 2) + " SKIPPED: THE WEEK'S RESULTS COULD NOT BE READ";
+std::string UnreadWeekNotice(int week, const std::string& damage) {
+  return damage.empty() ? "WEEK " + std::to_string(week) + " COULD NOT BE READ" : damage;
+}
+
+std::string UnreadWeekLine(ReportEngine& engine, int week, const std::string& damage) {
+  return engine.marginSpaces() + engine.noteDamage(UnreadWeekNotice(week, damage));
 }
 
 }  // namespace tallmark::reports

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/ReportEngine.h"
 #include "reports/WeekScores.h"
 
 namespace tallmark::reports {
@@ -15,7 +16,13 @@ std::vector<WeekScores> LoadSessionWeeks();
 // The to-date title rows' game columns: "GAME" for the first game and the numbers of the others
 // right-aligned in 4, one blank apart.
 std::string GameNumbersTitle();
-// The text of a line that could not be read: the week and why.
-std::string SkippedWeek(int week);
+// What is said in place of a week that could not be read: its damage notice, or a plain one.
+std::string UnreadWeekNotice(int week, const std::string& damage);
+// The line a report prints in place of a week it could not read (the margin in front), noted
+// with the engine as damage.
+std::string UnreadWeekLine(ReportEngine& engine, int week, const std::string& damage);
+inline std::string UnreadWeekLine(ReportEngine& engine, const WeekScores& week) {
+  return UnreadWeekLine(engine, week.week, week.damage);
+}
 
 }  // namespace tallmark::reports

@@ -6,6 +6,7 @@
 
 #include "league/LeagueData.h"
 #include "common/Text.h"
+#include "league/LeagueDamage.h"
 #include "league/WeekFiles.h"
 #include "processing/Averages.h"
 #include "processing/Rankings.h"
@@ -79,6 +80,8 @@ class StandingSheet {
   bool awards();
   bool awardsHeading();
   bool awardCategory(int code);
+  // The line standing in for a missing part (its notice noted with the engine).
+  bool damageLine(const std::string& notice);
   std::string row(int width) const;
   int columnBase() const;
 
@@ -89,6 +92,8 @@ class StandingSheet {
   bool nextScheduled_ = false;
   bool positionWeek_ = false;
   std::vector<Single> weekPoints_;
+  // Notices of missing statistics, last week's results and next week's schedule.
+  std::string statsDamage_, weekDamage_, scheduleDamage_;
   int headingPage_ = -1;
   bool separate_ = false;
 };
@@ -122,16 +127,27 @@ std::string StandingSheet::row(int width) const {
 }
 
 
+bool StandingSheet::damageLine(const std::string& notice) {
+  return header(e_.marginSpaces() + e_.noteDamage(notice));
+}
+
 void StandingSheet::prepare() {
+  if (auto damage = SessionStatsDamage(lg.CurrentSession)) statsDamage_ = DamageNotice(*damage);
+  if (auto damage = WeekResultsDamage(lg.CurrentWeek)) weekDamage_ = DamageNotice(*damage);
   // The points of the last processed week as stored: memory may hold another week's slots or
   // the completeness flags of score entry.
   weekPoints_.assign(lg.TeamPointsWeek.size(), 0);
-  if (lg.CurrentWeek >= 1) {
+  if (lg.CurrentWeek >= 1 && weekDamage_.empty()) {
     ReadWeekResults(lg.CurrentWeek);
     weekPoints_.assign(lg.TeamPointsWeek.begin(), lg.TeamPointsWeek.end());
   }
   lastWeek_ = lg.CurrentWeek >= lg.NumWeeks;
   if (lastWeek_) return;
+  if (auto damage = WeekScheduleDamage(lg.CurrentWeek + 1)) {
+    // Nothing to pair or show: the officers' lanes and the schedule are not known.
+    scheduleDamage_ = DamageNotice(*damage);
+    return;
+  }
   ReadWeekResults(lg.CurrentWeek + 1);
   positionWeek_ = lg.LaneTeam[1] == kPositionTeam;
   if (positionWeek_) PairByStandings();
@@ -176,8 +192,10 @@ bool StandingSheet::standings() {
               m + "POS  SCRATCH  HANDICAP   PCT.   WON    LOST   TEAM",
               m + "---  -------  -------- ------ ------ ------  --------------------"};
   }
+  if (condensed_ && !weekDamage_.empty() && damageLine(weekDamage_)) return false;
   for (const std::string& t : titles)
     if (header(t)) return false;
+  if (!statsDamage_.empty()) return !damageLine(statsDamage_);
 
   OrderStandings();
   int inUse = 0;
@@ -200,7 +218,7 @@ bool StandingSheet::standings() {
       PutText(line, c + 5, RightAlign(st[kTotalPins], 7));
       if (!scratch) PutText(line, c + 13, RightAlign(st[kTotalPinsHandicap], 8));
       PutEnding(line, c + 27, FixedDecimals(pct, 2));
-      PutEnding(line, c + 32, FixedDecimals(last, 1));
+      if (weekDamage_.empty()) PutEnding(line, c + 32, FixedDecimals(last, 1));
       PutEnding(line, c + 39, FixedDecimals(won, 1));
       PutEnding(line, c + 46, FixedDecimals(lost, 1));
       PutText(line, c + 48, RightAlign(st[kHighScratchGame], 5));
@@ -232,13 +250,15 @@ bool StandingSheet::averageAndBulletin() {
   }
   const Single average = games > 0 ? RoundAverage(static_cast<Single>(pins / games)) : 0;
   const std::string& m = e_.marginSpaces();
-  if (header(m + "Overall League Average: " + SingleText(average))) return false;
+  if (statsDamage_.empty() && header(m + "Overall League Average: " + SingleText(average)))
+    return false;
   for (const std::string& line : WrapBulletin(lg.BulletinText))
     if (header(m + line)) return false;
   return true;
 }
 
 bool StandingSheet::schedule() {
+  if (!scheduleDamage_.empty()) return !damageLine(scheduleDamage_);
   if (lastWeek_ || lg.ScheduleEachWeek != 0 || !nextScheduled_) return true;
   const int next = lg.CurrentWeek + 1;
   const bool sessionStart = lg.CurrentSession >= 1 && lg.CurrentSession < lg.NumSessions &&
@@ -354,6 +374,7 @@ bool StandingSheet::awards() {
   e_.SetReportWidth(condensed_ ? kGenderAwardsWidth + static_cast<int>(e_.marginSpaces().size())
                                : width);
   if (!awardsHeading()) return false;
+  if (!statsDamage_.empty()) return !damageLine(statsDamage_);
   const int categories = 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats);
   for (int category = 1; category <= categories; ++category) {
     if (category == 10 && lg.MatchPointsStanding == 0) continue;

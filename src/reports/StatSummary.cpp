@@ -100,7 +100,7 @@ bool StatSummary::header(const std::string& text) {
     e_.PrintLine(m + "Page" + IntText(e_.pageNumber()) + " -- SESSION" + IntText(session_) +
                  " OF" + IntText(lg.NumSessions) + " STATISTICS -- " +
                  WeekDateText(lg.CurrentWeek));
-    if (StatsResetAtStart(session_))
+    if (StatsResetAtStart(session_, false))
       e_.PrintLine(m + Blanks(6) + "Statistics Reset At Start of this Session");
     e_.PrintLine(m + "LEAGUE: " + Trim(lg.LeagueName) + "; Session" + IntText(session_) +
                  "; Week" + IntText(lg.CurrentWeek) + " of" + IntText(lg.NumWeeks));
@@ -176,6 +176,11 @@ void StatSummary::build() {
     session_ = session;
     ReadStats(session);
     e_.SetReportWidth(kWidth);
+    if (const std::string damage = StatsDamageLine(e_, session); !damage.empty()) {
+      if (header(damage)) return;
+      e_.EndPage();
+      continue;
+    }
     for (int p = 0; p < (c_.extraStats && lg.NumExtraStats > 0 ? 2 : 1); ++p) {
       extraPass_ = p == 1;
       if (!pass()) return;

@@ -45,7 +45,7 @@ bool Rankings::header(const std::string& text) {
     e_.PrintLine(m + "FOR SESSION" + IntText(session_) + " WITH WEEK" +
                  IntText(LastWeekOfSession(session_)) + " OF" + IntText(lg.NumWeeks) +
                  " COMPLETED");
-    if (StatsResetAtStart(session_))
+    if (StatsResetAtStart(session_, false))
       e_.PrintLine(m + "Statistics Reset with the Start of this Session");
     e_.BlankLines(1);
     e_.PrintLine(m + "RANK  NAME                GAMES STATISTIC");
@@ -60,6 +60,11 @@ bool Rankings::block(int category, int session, int cls) {
   session_ = session;
   class_ = cls;
   if (header("")) return false;
+  if (const std::string damage = StatsDamageLine(e_, session); !damage.empty()) {
+    if (header(damage)) return false;
+    e_.EndPage();
+    return !e_.aborted();
+  }
   // Separate awards for the two groups do not split a ranking: all players are ranked together.
   const Integer separate = lg.SeparateGenderAwards;
   lg.SeparateGenderAwards = False;

@@ -10,6 +10,7 @@
 #include "reports/ReportCommon.h"
 #include "reports/ReportText.h"
 #include "reports/SessionWeeks.h"
+#include "reports/ToDateFigures.h"
 
 namespace tallmark::reports {
 
@@ -26,14 +27,12 @@ class TeamToDate {
 
  private:
   bool header(const std::string& text);
-  std::string weekLine(const WeekScores& week);
+  std::string weekLine(const TeamWeekFigures& f);
 
   ReportEngine& e_;
   const std::vector<WeekScores>& weeks_;
   int games_ = std::clamp<int>(lg.GamesPerWeek, 1, kMaxGames);
   int team_ = 0;
-  int sessionGames_ = 0;
-  Single sessionWon_ = 0, sessionLost_ = 0;
 };
 
 bool TeamToDate::header(const std::string& text) {
@@ -67,59 +66,40 @@ bool TeamToDate::header(const std::string& text) {
   return e_.aborted();
 }
 
-std::string TeamToDate::weekLine(const WeekScores& week) {
+std::string TeamToDate::weekLine(const TeamWeekFigures& f) {
   const int c = static_cast<int>(e_.marginSpaces().size());
   const int n = 5 * games_;
   std::string text = Blanks(static_cast<std::size_t>(c + 62 + n));
-  if (!week.readable) return e_.marginSpaces() + SkippedWeek(week.week);
-  PutText(text, c + 1, RightAlign(week.week, 2));
-  if (week.week == SessionStartWeek(ToDateSession()) && StatsResetAtStart(ToDateSession()))
-    PutText(text, c + 3, "#");
-  const std::vector<const ScoreLine*> lines = week.team(team_);
-  if (lines.empty()) {
+  if (!f.readable) return UnreadWeekLine(e_, f.week, f.damage);
+  PutText(text, c + 1, RightAlign(f.week, 2));
+  if (f.reset) PutText(text, c + 3, "#");
+  if (!f.played) {
     PutText(text, c + 4, "DID NOT PLAY");
     return text;
   }
-  const Single won = week.pointsWon(team_);
-  const Single lost = static_cast<Single>(TeamPointsAtStake() - won);
-  PutText(text, c + 4, TeamName(week.opponent(team_)));
-  PutEnding(text, c + 28, FixedDecimals(won, 1));
-  PutEnding(text, c + 33, FixedDecimals(lost, 1));
-  long series = 0;
-  bool unearnedPins = false;
+  PutText(text, c + 4, TeamName(f.opponent));
+  PutEnding(text, c + 28, FixedDecimals(f.won, 1));
+  PutEnding(text, c + 33, FixedDecimals(f.lost, 1));
   for (int g = 0; g < games_; ++g) {
-    long total = 0;
-    bool unearned = false;
-    for (const ScoreLine* l : lines) {
-      total += l->games[static_cast<std::size_t>(g)];
-      unearned = unearned || l->unearned() || l->noCredit(g);
-      unearnedPins = unearnedPins || l->unearned();
-    }
-    PutText(text, c + kGame + 5 * g, RightAlign(static_cast<double>(total), 4));
-    if (unearned) PutText(text, c + kGame + 5 * g + 4, "*");
-    series += total;
+    const auto i = static_cast<std::size_t>(g);
+    PutText(text, c + kGame + 5 * g, RightAlign(static_cast<double>(f.games[i]), 4));
+    if (f.unearned[i]) PutText(text, c + kGame + 5 * g + 4, "*");
   }
-  const long handicap = static_cast<long>(week.handicap(team_)) * games_;
-  PutText(text, c + kGame + n, RightAlign(static_cast<double>(handicap), 4));
-  PutText(text, c + 40 + n, RightAlign(static_cast<double>(series + handicap), 5));
-  if (unearnedPins) PutText(text, c + 45 + n, "$");
-  if (lines.front()->kind != kForfeit) sessionGames_ += games_;
-  sessionWon_ += won;
-  sessionLost_ += lost;
-  PutText(text, c + 46 + n, RightAlign(sessionGames_, 3));
-  PutEnding(text, c + 55 + n, FixedDecimals(sessionWon_, 1));
-  PutEnding(text, c + 62 + n, FixedDecimals(sessionLost_, 1));
+  PutText(text, c + kGame + n, RightAlign(static_cast<double>(f.handicap), 4));
+  PutText(text, c + 40 + n, RightAlign(static_cast<double>(f.sum), 5));
+  if (f.unearnedPins) PutText(text, c + 45 + n, "$");
+  PutText(text, c + 46 + n, RightAlign(f.sessionGames, 3));
+  PutEnding(text, c + 55 + n, FixedDecimals(f.sessionWon, 1));
+  PutEnding(text, c + 62 + n, FixedDecimals(f.sessionLost, 1));
   return text;
 }
 
 bool TeamToDate::block(int team) {
   team_ = team;
-  sessionGames_ = 0;
-  sessionWon_ = sessionLost_ = 0;
   // The page header first: its width decides the margin of the lines below.
   if (header("")) return false;
-  for (const WeekScores& week : weeks_)
-    if (header(weekLine(week))) return false;
+  for (const TeamWeekFigures& f : TeamToDateFigures(team, weeks_))
+    if (header(weekLine(f))) return false;
   e_.EndPage();
   return !e_.aborted();
 }

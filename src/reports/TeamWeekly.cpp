@@ -6,6 +6,7 @@
 #include "reports/ReportCommon.h"
 #include "reports/ReportText.h"
 #include "reports/ResultsLines.h"
+#include "reports/SessionWeeks.h"
 #include "reports/WeekScores.h"
 
 namespace tallmark::reports {
@@ -53,10 +54,11 @@ bool TeamWeekly::block(const WeekScores& scores, int team) {
   if (!scores.readable || lines.empty()) teamLine_ = "  " + TrimRight(TeamName(team));
   // The page header first: its width decides the margin of the lines below.
   if (header("")) return false;
-  if (!scores.readable || lines.empty()) {
-    const std::string why = scores.readable ? " WAS SKIPPED: THE TEAM DID NOT PLAY"
-                                            : " WAS SKIPPED: ITS RESULTS COULD NOT BE READ";
-    if (header(e_.marginSpaces() + "WEEK" + IntText(week_) + why)) return false;
+  if (!scores.readable) {
+    if (header(UnreadWeekLine(e_, scores))) return false;
+  } else if (lines.empty()) {
+    if (header(e_.marginSpaces() + "WEEK" + IntText(week_) + " WAS SKIPPED: THE TEAM DID NOT PLAY"))
+      return false;
   } else if (lines.front()->kind == kForfeit) {
     if (header(e_.marginSpaces() + "THIS WEEK WAS FORFEITED")) return false;
   } else {

@@ -44,6 +44,12 @@ void BuildTreasurer(ReportEngine& engine, const std::vector<int>& teams) {
     engine.UseBaseFont();
     return;
   }
+  // The fees are kept with the statistics: none is printed when those are missing.
+  if (const std::string damage = StatsDamageLine(engine, lg.CurrentSession); !damage.empty()) {
+    engine.PrintLine(damage);
+    engine.UseBaseFont();
+    return;
+  }
   long long totalCents = 0;
   for (int team : teams) {
     bool first = true;

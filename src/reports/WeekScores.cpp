@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include "league/LeagueDamage.h"
 #include "league/WeekFiles.h"
 #include "processing/Rankings.h"
 
 namespace tallmark::reports {
 
 bool ScoreLine::incomplete() const {
+  if (kind == kAbsent) return true;
   for (int g = 0; g < lg.GamesPerWeek && g < 12; ++g)
     if (noCredit(g)) return true;
   return false;
@@ -52,15 +54,31 @@ Integer WeekScores::handicap(int team) const {
   return column >= 1 && column <= kMaxTeams ? teamHandicap[column] : 0;
 }
 
+namespace {
+
+WeekScores Damaged(WeekScores& scores, const Damage& damage) {
+  scores.readable = false;
+  scores.damage = DamageNotice(damage);
+  scores.lines.clear();
+  scores.laneTeam = {};
+  lg.LaneTeam.fill(0);
+  return scores;
+}
+
+}  // namespace
+
 WeekScores LoadWeekScores(int week) {
   WeekScores scores;
   scores.week = week;
+  if (auto damage = WeekResultsDamage(week)) return Damaged(scores, *damage);
   scores.readable = ReadWeekResults(week);
   if (!scores.readable) return scores;
   scores.laneTeam = lg.LaneTeam;
   scores.points = lg.TeamPointsWeek;
   scores.teamHandicap = lg.TeamHandicapWeek;
   const int slots = std::clamp(2 * lg.NumLanes, 0, kLaneSlotsPerWeekBlock);
+  if (auto damage = WeekScoresDamage(week, std::vector<int>(&lg.LaneTeam[1], &lg.LaneTeam[1] + slots)))
+    return Damaged(scores, *damage);
   const int positions = std::clamp<int>(lg.PlayersPerWeek, 0, kMaxRosterPositions);
   for (int k = 1; k <= slots; ++k) {
     const int team = lg.LaneTeam[k];

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "league/LeagueData.h"
@@ -23,7 +24,8 @@ struct ScoreLine {
 
   // True when game g (0-based) earns no credit.
   bool noCredit(int g) const { return (noCreditMask >> g & 1) != 0; }
-  // True when any of the week's games earns no credit.
+  // True when any of the week's games earns no credit: one marked so, or every game of an absent
+  // entry (its scores stand in for the player's).
   bool incomplete() const;
   // An absent or vacancy entry: its scores are not the player's own.
   bool unearned() const { return kind == kAbsent || kind == kVacancy; }
@@ -33,6 +35,9 @@ struct ScoreLine {
 struct WeekScores {
   int week = 0;
   bool readable = false;  // false when the week's results or a score record could not be read
+  // When a part the week needs is missing from its file, the line that stands in for the week
+  // ("WEEK 3 COULD NOT BE READ: ..."); then readable is false and the week holds nothing.
+  std::string damage;
   std::vector<ScoreLine> lines;  // teams in lane-slot order, each in line-up order
   // The week's lane slots and, by team column, points won and team handicaps.
   Arr<Integer, 100> laneTeam{};
@@ -51,7 +56,9 @@ struct WeekScores {
   const ScoreLine* player(int record) const;
 };
 
-// Reads week w's lane slots into memory and every score record of the teams on them.
+// Reads week w's lane slots into memory and every score record of the teams on them. A processed
+// week whose results or scores lie beyond the end of their file is not read: it carries the
+// notice, and the lane slots in memory show nobody.
 WeekScores LoadWeekScores(int week);
 
 }  // namespace tallmark::reports

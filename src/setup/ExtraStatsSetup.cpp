@@ -89,31 +89,43 @@ bool ExtraStatsSetup::modify() {
   return true;
 }
 
-// Values of statistic k in the score records of the weeks processed.
-bool ExtraStatsSetup::valuesEntered(int k) const {
+// The statistics from k on that hold values in the score records of the weeks processed and of
+// the week being entered.
+std::vector<int> ExtraStatsSetup::statsWithValues(int k) const {
   const int perWeek = std::clamp<int>(lg.PlayersPerWeek, 0, kMaxRosterPositions);
-  for (int w = 1; w <= lg.CurrentWeek && w <= kMaxWeeks; ++w)
+  std::vector<bool> found(count(), false);
+  for (int w = 1; w <= lg.CurrentWeek + 1 && w <= kMaxWeeks; ++w)
     for (int t = 1; t <= kMaxTeams; ++t) {
       if (!TeamInUse(t)) continue;
       for (int p = 1; p <= perWeek; ++p) {
         Integer player = 0;
-        if (ReadScore(w, t, p, player) && lg.ScrExtraStat[k] != 0) return true;
+        if (!ReadScore(w, t, p, player)) continue;
+        for (int s = k; s < count() && s < kMaxExtraStats; ++s)
+          if (lg.ScrExtraStat[s] != 0) found[s] = true;
       }
     }
-  return false;
+  std::vector<int> list;
+  for (int s = k; s < count(); ++s)
+    if (found[s]) list.push_back(s);
+  return list;
 }
 
 bool ExtraStatsSetup::remove() {
   if (!canDelete()) return false;
   const int k = selected_;
-  if (valuesEntered(k)) {
-    std::string what = "Weeks already entered hold values of " + StatTitle(stats_[k]) +
-                       ". They stay in those weeks' scores and totals, ";
+  const std::vector<int> held = statsWithValues(k);
+  if (!held.empty()) {
+    std::string names;
+    for (int s : held) names += (names.empty() ? "" : ", ") + StatTitle(stats_[s]);
+    std::string what = "Weeks already processed or entered hold values of " + names +
+                       ". Those values stay where they are stored while the statistics after " +
+                       StatTitle(stats_[k]) + " move up: ";
     if (k + 1 < count())
-      what += "where the statistics after it do not move up: they will be shown and counted as " +
-              StatTitle(stats_[k + 1]) + ", and each later statistic's values as the one after it.";
+      what += "the values of " + StatTitle(stats_[k]) + " will be shown and counted as " +
+              StatTitle(stats_[k + 1]) + ", each later statistic's values as the one after it, " +
+              "and the last one's no longer.";
     else
-      what += "no longer shown or counted.";
+      what += "they will no longer be shown or counted.";
     if (!AskWarning(what + NewLine + NewLine + "Delete it anyway?")) return false;
   }
   stats_.erase(stats_.begin() + k);

@@ -47,8 +47,9 @@ class ExtraStatsSetup {
   // asks for the description and the abbreviation; a cancelled or empty answer keeps the old one.
   bool add();
   bool modify();
-  // Deletes the selected statistic and closes up the list. When the entered weeks hold values of
-  // it, the user is warned first; false when nothing was deleted.
+  // Deletes the selected statistic and closes up the list. When the weeks processed or entered
+  // hold values of it or of a statistic after it (whose values would be shown under another
+  // name), the user is warned first, naming them; false when nothing was deleted.
   bool remove();
   // Sets an entry directly (the command line); the texts are cut, upper-cased and cleaned as the
   // input boxes' answers are. k may be count() to append.
@@ -62,7 +63,7 @@ class ExtraStatsSetup {
 
  private:
   void edit(Stat& stat);
-  bool valuesEntered(int k) const;
+  std::vector<int> statsWithValues(int k) const;
 
   std::vector<Stat> stats_;
   int selected_ = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tallmark {
@@ -27,6 +28,21 @@ struct OptionOutcome {
 // Changes one option in memory as its window's OK would. A value the window would not take, an
 // unknown name, or an option that cannot change now is refused and changes nothing.
 OptionOutcome SetLeagueOption(const std::string& name, const std::string& value);
+
+// What SetLeagueOptions did: every refusal (then nothing changed), and every value the rules
+// made other than asked or changed besides (each told).
+struct OptionCallOutcome {
+  std::vector<std::string> refusals;
+  std::vector<std::string> notes;
+  bool reclassify = false;
+};
+
+// Changes every option given (name, value) as one change, in any order: all are applied to the
+// options together and checked together. A number the rules would store otherwise (clamped,
+// raised, lowered) is refused with the value it would take; a text they change is stored with a
+// note. The customized awards are addressed by their row as listed, and defining one turns the
+// customized awards on unless CustomAward(3,0) is given too. With any refusal nothing changes.
+OptionCallOutcome SetLeagueOptions(const std::vector<std::pair<std::string, std::string>>& sets);
 
 // "NAME=VALUE" split at the first "="; false when there is none or the name is empty.
 bool SplitAssignment(const std::string& text, std::string& name, std::string& value);

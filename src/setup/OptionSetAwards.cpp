@@ -90,6 +90,7 @@ bool SetAwardOption(const OptionName& n, const std::string& value, OptionOutcome
   }
   if (IsAwardName(n)) {
     AO a;
+    a.setSwitch(AO::kCustomize, lg.CustomAward[3][0] != 0);  // an option of its own here
     out.refusal = SetAward(a, n, value);
     if (out.refusal.empty()) {
       a.store();

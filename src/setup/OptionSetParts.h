@@ -15,6 +15,8 @@ struct OptionName {
   std::vector<int> index;  // (i) or (i,j), or the officer's number
 };
 
+// "Base", "Base(i)", "Base(i,j)" or "BaseN" for the officers; none when malformed.
+std::optional<OptionName> ParseName(const std::string& text);
 std::optional<long> WholeNumber(const std::string& text);
 std::optional<bool> Flag(const std::string& text);
 std::string RangeRefusal(const OptionName& n, long lo, long hi);

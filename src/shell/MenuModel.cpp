@@ -53,7 +53,8 @@ MenuModel::MenuModel() {
       "MenuFileStep", "&File",
       {Item("&New"), Item("&Open"), Item("&Save", kOff), Item("Save &As", kOff), Separator(),
        Item("&Backup"), Item("&Restore Backup"), Separator(),
-       Sub("&Export...", FileExport, kOff), Item("Publish to &Web Folder...", kOff), Separator(),
+       Sub("&Export...", FileExport, kOff), Item("Publish to &Web Folder...", kOff),
+       Item("E-&mail Standing Sheet...", kOff), Separator(),
        Item("E&xit")});
   menus_[static_cast<int>(FileExport)] =
       Popup("MenuFileExportStep", "&Export...",
@@ -65,8 +66,8 @@ MenuModel::MenuModel() {
       "MenuEditStep", "&Edit",
       {Item("&Undo"), Separator(), Item("Cu&t"), Item("&Copy"), Item("&Paste"), Separator(),
        Item("&Bulletin"), Item("&Weekly Scores", kOff), Separator(), Item("Statistics", kOff),
-       Item("Raw Scores", kOff), Separator(), Item("Undo Last &Processed Week", kOff),
-       Item("Reprocess &Weeks...", kOff)});
+       Item("Raw Scores", kOff), Separator(), Item("Undo &Last Processed Week", kOff),
+       Item("&Reprocess Weeks...", kOff)});
   menus_[static_cast<int>(Setup)] = Bar(
       "MenuSetupStep", "&Setup",
       {Item("&Scoring Options", kOff), Item("S&plit Season Options", kOff),
@@ -106,7 +107,7 @@ MenuModel::MenuModel() {
   entry(OptionPrintTo, menu::kScreen).checked = true;
   menus_[static_cast<int>(Help)] =
       Bar("MenuHelpStep", "&Help",
-          {Item("&Contents"), Item("&Search"), Separator(), Item("&About Scorewell")});
+          {Item("&Contents"), Item("&Search"), Separator(), Item("&About Tallmark")});
 }
 
 const std::array<MenuId, 7>& MenuModel::MenuBar() {
@@ -120,7 +121,7 @@ void UpdateMenus(MenuModel& m, bool loaded) {
   using namespace menu;
   const bool scored = loaded && ScoresEntered();
   Enable(m, MenuId::File, {kSave, kSaveAs, kExport}, loaded);
-  Enable(m, MenuId::File, {kPublish}, scored);
+  Enable(m, MenuId::File, {kPublish, kMail}, scored);
   Enable(m, MenuId::Edit, {kBulletin, kWeeklyScores}, loaded);
   Enable(m, MenuId::Setup,
          {kScoring, kAwards, kTeams, kClassifications, kLanes, kNames, kExtraStats, kNewSeason},
@@ -150,7 +151,7 @@ void StartUpMenus(MenuModel& m) {
   m.entry(MenuId::Edit, kUndoWeek).enabled = m.entry(MenuId::Edit, kReprocess).enabled =
       loaded && CanUndoWeek();
   m.entry(MenuId::File, kExport).enabled = m.entry(MenuId::File, kPublish).enabled =
-      loaded && ScoresEntered();
+      m.entry(MenuId::File, kMail).enabled = loaded && ScoresEntered();
   m.entry(MenuId::Option, kPrintTo).enabled = true;
   m.entry(MenuId::Option, kPrintMargins).enabled = true;
 }

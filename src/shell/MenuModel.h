@@ -47,7 +47,7 @@ struct Menu {
 // Indices of entries used by the rules and the window.
 namespace menu {
 enum File : int { kNew = 0, kOpen = 1, kSave = 2, kSaveAs = 3, kBackup = 5, kRestore = 6,
-                  kExport = 8, kPublish = 9, kExit = 11 };
+                  kExport = 8, kPublish = 9, kMail = 10, kExit = 12 };
 enum Edit : int { kUndo = 0, kCut = 2, kCopy = 3, kPaste = 4, kBulletin = 6, kWeeklyScores = 7,
                   kStatistics = 9, kRawScores = 10, kUndoWeek = 12, kReprocess = 13 };
 enum Setup : int { kScoring = 0, kSplitSeason = 1, kAwards = 2, kTeams = 3, kCustomAwards = 4,

@@ -53,7 +53,9 @@ std::string GetOptionValue(const std::string& text, const std::string& key,
 
 int OptionFlagValue(const std::string& value) { return RoundHalfEven(-ValOf(value)); }
 
-void ReadProgramOptions() {
+namespace {
+
+std::string OptionsText() {
   std::string text;
   std::string path = OptionsFilePath();
   if (FileExists(path)) {
@@ -62,6 +64,19 @@ void ReadProgramOptions() {
       ReportError(err);
     }
   }
+  return text;
+}
+
+Integer MarginsFlag(const std::string& text) {
+  return static_cast<Integer>(OptionFlagValue(GetOptionValue(text, "PrintMargins", "1")));
+}
+
+}  // namespace
+
+void ReadPrintMarginsOption() { lg.PrintMargins = MarginsFlag(OptionsText()); }
+
+void ReadProgramOptions() {
+  const std::string text = OptionsText();
   lg.DataPath = GetOptionValue(text, "DataPath", lg.DataPath);
   lg.FileName = GetOptionValue(text, "LeagueFileName", NoFileName);
   if (!FileExists(FindFileNoCase(lg.DataPath + lg.FileName + ".CFG"))) {
@@ -70,8 +85,7 @@ void ReadProgramOptions() {
   }
   lg.AutoBackup = static_cast<Integer>(OptionFlagValue(GetOptionValue(text, "AutoBackup", "1")));
   lg.ToolTips = static_cast<Integer>(OptionFlagValue(GetOptionValue(text, "ToolTips", "1")));
-  lg.PrintMargins =
-      static_cast<Integer>(OptionFlagValue(GetOptionValue(text, "PrintMargins", "1")));
+  lg.PrintMargins = MarginsFlag(text);
   lg.AwardPopups =
       static_cast<Integer>(OptionFlagValue(GetOptionValue(text, "AwardPopups", "1")));
 }

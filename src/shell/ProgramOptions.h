@@ -22,6 +22,10 @@ std::string GetOptionValue(const std::string& text, const std::string& key,
 // file is not an error. Does not load the league.
 void ReadProgramOptions();
 
+// Reads only the "Printer &Margins" flag from the options file, for the command line, which keeps
+// its own league and leaves the other options alone.
+void ReadPrintMarginsOption();
+
 // The options text as written: six lines "key = value" ending in CR LF.
 std::string ProgramOptionsText();
 // Replaces the options file. Returns false (after reporting the error) when it failed.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "league/LeagueDamage.h"
 #include "league/LeagueData.h"
 #include "league/SeqFile.h"
 #include "processing/Averages.h"
@@ -106,13 +107,16 @@ StandingsTable DrawStandings() {
   StandingsTable t;
   t.columns = Columns();
   float average = 0;
-  for (const StandingsEntry& e : OrderedStandings(average)) t.rows.push_back(TeamRow(e));
+  const std::optional<Damage> damage = SessionStatsDamage(lg.CurrentSession);
+  if (!damage)
+    for (const StandingsEntry& e : OrderedStandings(average)) t.rows.push_back(TeamRow(e));
   t.labels[0] = "League: " + lg.LeagueName;
   t.labels[1] = "Data Files: " + lg.DataPath + lg.FileName;
   t.labels[2] = "Week " + NumberText(lg.CurrentWeek) + " of " + NumberText(lg.NumWeeks);
   t.labels[3] =
       "Session " + NumberText(lg.CurrentSession) + " of " + NumberText(lg.NumSessions);
-  t.labels[5] = "Overall League Average: " + NumberText(average);
+  // Missing statistics give no standings: the label names what is missing instead.
+  t.labels[5] = damage ? DamageNotice(*damage) : "Overall League Average: " + NumberText(average);
   return t;
 }
 

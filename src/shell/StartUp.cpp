@@ -4,6 +4,7 @@
 
 #include "league/ConfigFile.h"
 #include "league/FileTransaction.h"
+#include "league/LeagueDamage.h"
 #include "league/LeagueData.h"
 #include "shell/ProgramOptions.h"
 #include "common/UserIO.h"
@@ -102,8 +103,14 @@ void StartUpLeague(MenuModel& menus) {
   ReadProgramOptions();
   SetOptionChecks(menus);
   LoadLeagueSafely();
+  WarnOfLeagueDamage();
   UpdateMenus(menus, LeagueOpen());
   StartUpMenus(menus);
+}
+
+void WarnOfLeagueDamage() {
+  const std::vector<Damage> damage = FindLeagueDamage();
+  if (!damage.empty()) MsgBox(DamageWarning(damage), {}, MsgIcon::Exclamation);
 }
 
 void ExitProgramSteps(const std::function<void()>& offerBackup) {

@@ -46,6 +46,10 @@ void CloseUnreadableLeague();
 // then the menu states and check marks.
 void StartUpLeague(MenuModel& menus);
 
+// When the open league's files lack a part its processed weeks need, says so once (each missing
+// part, and File > Restore Backup as the way back).
+void WarnOfLeagueDamage();
+
 // The steps of leaving the program, in order: with a league open, offer a backup and save the
 // league; then write the options. The backup offer is handed in.
 void ExitProgramSteps(const std::function<void()>& offerBackup);

@@ -25,6 +25,8 @@ class InfoCommandTest : public ::testing::Test {
   void SetUp() override {
     test::BuildSmallLeague(dir.path());
     ASSERT_TRUE(SaveLeague());
+    // The season's weeks in the results file, all position rounds: weeks 1 to 3 were played.
+    ASSERT_EQ(WriteFileAtomic(dir.file("ACE.SEA"), std::string(30 * 52 * 6, '\0')), 0);
   }
   // Runs the tool with the folder as its program folder.
   Result run(const std::string& args) const {
@@ -129,6 +131,15 @@ TEST_F(InfoCommandTest, FailuresExitWithOneAndAMessage) {
   EXPECT_EQ(old.status, 1);
   EXPECT_NE(old.err.find("ATTENTION"), std::string::npos);
   EXPECT_NE(old.err.find("version 95.1"), std::string::npos);
+}
+
+TEST_F(InfoCommandTest, MissingWeeksAreListedWithTheWayBack) {
+  ASSERT_EQ(WriteFileAtomic(dir.file("ACE.SEA"), std::string(52 * 6 + 1, '\0')), 0);
+  Result r = run("info --json '" + dir.file("ACE.CFG") + "'");
+  EXPECT_EQ(r.status, 4);
+  EXPECT_NE(r.out.find("\"damage\": [\n    \"WEEK 2 COULD NOT BE READ: ITS RESULTS ARE MISSING FROM "
+                       "ACE.SEA\",\n    \"WEEK 3 COULD"), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("File > Restore Backup"), std::string::npos) << r.err;
 }
 
 TEST_F(InfoCommandTest, DamagedLeagueIsReportedAsAFailure) {

@@ -132,34 +132,65 @@ TEST_F(OptionsCli, RefusalsChangeNoFile) {
   EXPECT_EQ(test::FolderFiles(dir.path()), before);
 }
 
+// Each call is one change, checked whole, in any order: a number the rules would store otherwise
+// is refused with the value it would take (and changes nothing), a text they change is printed.
+// The cases run in turn on one league.
 TEST_F(OptionsCli, ChangesFollowTheWindowsRules) {
-  const struct { std::vector<std::string> set; std::map<std::string, std::string> expect; } cases[] = {
+  const struct {
+    std::vector<std::string> set;
+    const char* message;  // in the refusal (status 1) or the notes
+    std::map<std::string, std::string> expect;
+  } cases[] = {
       {{"SplitWeek(1)=-4", "SplitWeek(2)=2", "StatResetMode=2"},
+       "SplitWeek(2)=2 would be stored as 5", {{"NumSessions", "1"}}},
+      {{"StatResetMode=2", "SplitWeek(2)=5", "SplitWeek(1)=-4"}, "",
        {{"SplitWeek(1)", "-4"}, {"SplitWeek(2)", "5"}, {"SplitWeek(3)", "53"},
         {"NumSessions", "3"}, {"StatResetMode", "2"}}},
-      {{"SplitWeek(2)=53"}, {{"SplitWeek(2)", "53"}, {"NumSessions", "2"}}},
-      {{"ClassLimit(1)=170", "ClassLimit(2)=180"},
-       {{"ClassLimit(1)", "170"}, {"ClassLimit(2)", "169"}, {"NumClasses", "3"}}},
-      {{"CustomAward(0,1)=0", "CustomAward(1,1)=150", "CustomAward(0,2)=1", "CustomAward(0,3)=0",
-        "CustomAward(2,3)=250", "CustomAward(0,2)=2"},
-       {{"NumCustomAwards", "2"}, {"CustomAward(1,1)", "150"}, {"CustomAward(0,2)", "0"},
-        {"CustomAward(2,2)", "250"}, {"CustomAward(3,2)", "300"}}},
-      {{"GamesToQualify=3", "AdjustHandicapAwards=-1"}, {{"AdjustHandicapAwards", "0"}}},
-      {{"GamesToQualify=9", "AdjustHandicapAwards=true"}, {{"AdjustHandicapAwards", "-1"}}},
+      {{"SplitWeek(1)=5"}, "SplitWeek(2) changed from 5 to 6", {{"SplitWeek(2)", "6"}}},
+      {{"SplitWeek(2)=53"}, "", {{"SplitWeek(2)", "53"}, {"NumSessions", "2"}}},
+      {{"ClassLimit(1)=170", "ClassLimit(2)=180"}, "ClassLimit(2)=180 would be stored as 169",
+       {{"NumClasses", "1"}}},
+      {{"ClassLimit(2)=160", "ClassLimit(1)=170"}, "",
+       {{"ClassLimit(1)", "170"}, {"ClassLimit(2)", "160"}, {"NumClasses", "3"}}},
+      {{"CustomAward(3,0)=0", "TopAwardsListed=2"}, "", {{"CustomAward(3,0)", "0"}}},
+      {{"CustomAward(1,1)=150", "CustomAward(0,1)=0", "CustomAward(0,2)=1",
+        "CustomAward(2,2)=250"}, "CustomAward(3,0) changed from 0 to -1",
+       {{"NumCustomAwards", "2"}, {"CustomAward(1,1)", "150"}, {"CustomAward(0,2)", "1"},
+        {"CustomAward(2,2)", "250"}, {"CustomAward(3,2)", "900"}, {"CustomAward(3,0)", "-1"}}},
+      {{"CustomAward(3,0)=0", "CustomAward(0,5)=1"}, "this award would be award 3",
+       {{"CustomAward(3,0)", "-1"}}},
+      {{"CustomAward(3,0)=0"}, "", {{"CustomAward(3,0)", "0"}}},
+      {{"GamesToQualify=2"}, "", {{"CustomAward(3,0)", "0"}}},
+      {{"CustomAward(3,2)=240"}, "CustomAward(3,2) takes a whole number from 250 to 900", {}},
+      {{"CustomAward(0,1)=2", "CustomAward(1,2)=120"}, "",
+       {{"NumCustomAwards", "1"}, {"CustomAward(0,1)", "1"}, {"CustomAward(1,1)", "120"}}},
+      {{"GamesToQualify=3", "AdjustHandicapAwards=-1"},
+       "AdjustHandicapAwards=-1 would be stored as 0", {{"AdjustHandicapAwards", "0"}}},
+      {{"AdjustHandicapAwards=true", "GamesToQualify=9"}, "", {{"AdjustHandicapAwards", "-1"}}},
       {{"LeagueName=", "OfficerName2=bo diaz", "OfficerPlayer4=-1", "OfficerName1=Ann Lee",
-        "OfficerTitle1=Chair \"Man\""},
+        "OfficerTitle1=Chair \"Man\""}, "OfficerTitle1 is stored as \"Chair _Man_\"",
        {{"LeagueName", "TBD"}, {"OfficerName2", "Bo Diaz"}, {"OfficerTitle4", "* NOT USED *"},
         {"OfficerPlayer4", "-1"}, {"OfficerTitle1", "Chair _Man_"}}},
-      {{"ExtraStatName(0)=Strikes", "ExtraStatAbbrev(0)=strk", "ExtraStatAbbrev(1)=fees",
-        "FeeUnit=2.5", "ExtraStatName(0)="},
+      {{"FeeUnit=2.5", "ExtraStatAbbrev(1)=fees", "ExtraStatName(0)=Strikes",
+        "ExtraStatAbbrev(0)=strk"}, "ExtraStatAbbrev(0) is stored as \"STRK\"",
+       {{"NumExtraStats", "2"}, {"ExtraStatAbbrev(1)", "FEES"}, {"FeeUnit", "2.5"}}},
+      {{"ExtraStatName(0)="}, "",
        {{"NumExtraStats", "1"}, {"ExtraStatAbbrev(0)", "FEES"},
         {"ExtraStatName(0)", "New Extra Stat"}, {"FeeUnit", "2.5"}}},
-      {{"MatchPointsStanding=0", "HandicapMethod=1"},
+      {{"MatchPointsStanding=0", "HandicapMethod=1"}, "",
        {{"HandicapMethod", "1"}, {"ScratchBase(0)", "0"}, {"PercentHandicap(2)", "0"}}},
   };
   for (const auto& c : cases) {
+    const auto before = test::FolderFiles(dir.path());
     CliResult r = Set(c.set);
-    ASSERT_EQ(r.status, 0) << r.err;
+    const bool refused = c.message[0] != '\0' && std::string(c.message).find("would") !=
+                         std::string::npos;
+    const bool takes = std::string(c.message).find("takes") != std::string::npos;
+    EXPECT_EQ(r.status, refused || takes ? 1 : 0) << c.set[0] << r.err;
+    EXPECT_NE((r.status ? r.err : r.out).find(c.message), std::string::npos) << r.out << r.err;
+    if (r.status) {
+      EXPECT_EQ(test::FolderFiles(dir.path()), before) << c.message;
+    }
     const auto options = Options();
     for (const auto& [name, value] : c.expect) EXPECT_EQ(options.at(name), value) << name;
   }

@@ -36,6 +36,12 @@ export TALLMARK_HOME="$tmp/home" QT_QPA_PLATFORM=offscreen
 [ "$("$usr/bin/tallmark" --version)" = "tallmark $version" ] || fail "tallmark --version"
 "$usr/bin/tallmark" --screenshot "$tmp/main.png"
 [ "$(head -c 4 "$tmp/main.png" | tail -c 3)" = "PNG" ] || fail "no screenshot written"
+# The command-line tool draws graphs with its installed graph module.
+[ -n "$(find "$usr/lib" -name tallmark-graphs.so)" ] || fail "the graph module is not installed"
+"$usr/bin/tallmark-cli" sample "$tmp/league" >/dev/null
+[ "$("$usr/bin/tallmark-cli" graph "$tmp/league/SAMPLE.CFG" weekly-teams --weeks 1 \
+  -o "$tmp/week.png")" = "$tmp/week.png" ] || fail "tallmark-cli graph"
+[ "$(head -c 4 "$tmp/week.png" | tail -c 3)" = "PNG" ] || fail "no graph written"
 # The program folder was seeded from the installed data, not from the build tree.
 for f in SCHEDULE.DAT SportsInfo.dat; do
   cmp "$usr/share/tallmark/$f" "$TALLMARK_HOME/$f" || fail "$f not seeded from the installation"

@@ -96,7 +96,7 @@ TEST_F(LeagueFilesTest, OldVersionIsRefusedWithTheAttentionMessage) {
   EXPECT_EQ(io.shown[0].icon, MsgIcon::Critical);
   EXPECT_EQ(io.shown[0].buttons, MsgButtons::Ok);
   EXPECT_EQ(io.shown[0].text,
-            "Your data files were created with version 97.5 of The Scorewell.\r\n\r\n"
+            "Your data files were created with version 97.5 of The Tallmark.\r\n\r\n"
             "They cannot be used with version 07.92.\r\n\r\n"
             "You will need to create new files to take advantage of the new features of this "
             "upgraded version.");

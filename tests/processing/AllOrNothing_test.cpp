@@ -246,7 +246,7 @@ TEST_F(AllOrNothing, SecondWriterIsRefusedAndTheLeagueIsOneSerialResult) {
        {std::vector<std::string>{"undo", cfg}, {"scores", cfg, "--week", "5", "--file", week5},
         {"process", cfg}}) {
     const test::CliResult r = test::RunCli(program.path(), args);
-    EXPECT_EQ(r.status, 4) << args[0];
+    EXPECT_EQ(r.status, 5) << args[0];
     EXPECT_NE(r.err.find(holder), std::string::npos) << r.err;
   }
   EXPECT_EQ(test::RunCli(program.path(), {"info", cfg}).status, 0);  // a reader runs beside

@@ -250,5 +250,32 @@ TEST_F(ScoreEntryRules, GridColumnsCellsAndTotals) {
             (std::vector<std::string>{"  Frame Completed", "X Incomplete Frames"}));
 }
 
+// Columns: type, name, Hcp, Avg, 1Gm 4, I, 2Gm 6, I, 3Gm 8, I, Total 10, STRK 11, FEES 12.
+TEST_F(ScoreEntryRules, TabAndReturnGoThroughTheTypedCellsOnly) {
+  ASSERT_TRUE(entry.selectTeam(1));
+  struct Move {
+    int row, col;
+    bool forward;
+    int toRow, toCol;  // 0, 0: out of the grid
+  };
+  const Move moves[] = {{1, 4, true, 1, 6},   {1, 8, true, 1, 11},  {1, 12, true, 2, 4},
+                        {1, 0, true, 1, 4},   {3, 12, true, 0, 0},  {2, 4, false, 1, 12},
+                        {2, 11, false, 2, 8}, {1, 4, false, 0, 0},  {4, 4, false, 3, 12}};
+  for (const Move& m : moves) {
+    std::optional<EntryCell> to = entry.nextEntryCell(m.row, m.col, m.forward);
+    SCOPED_TRACE(std::to_string(m.row) + "," + std::to_string(m.col));
+    EXPECT_EQ(to ? to->gridRow : 0, m.toRow);
+    EXPECT_EQ(to ? to->col : 0, m.toCol);
+  }
+  // The mark key turns the game's mark over from the score cell; the total has no mark.
+  EXPECT_TRUE(IsIncompleteKey('x') && IsIncompleteKey('X') && !IsIncompleteKey('1'));
+  EXPECT_TRUE(entry.toggleIncomplete(2, 6));
+  EXPECT_EQ(entry.cellText(2, 7), "X");
+  EXPECT_EQ(entry.row(2).incompleteMask, 2);
+  EXPECT_TRUE(entry.toggleIncomplete(2, 7));
+  EXPECT_EQ(entry.cellText(2, 7), " ");
+  EXPECT_FALSE(entry.toggleIncomplete(2, 10));
+}
+
 }  // namespace
 }  // namespace tallmark

@@ -42,6 +42,7 @@ inline void BuildResultsLeague(const std::string& folder) {
   lg.CategoryName[kFirstExtraStat + 1] = lg.ExtraStatName[1];
   lg.NumSessions = 2;
   lg.SplitWeek[1] = -3;
+  lg.StatResetMode = 2;  // the players' statistics below restart too
   lg.CurrentSession = 2;
   for (int w = 1; w <= 4; ++w) lg.WeekDate[w] = "10/0" + std::to_string(w) + "/26";
 

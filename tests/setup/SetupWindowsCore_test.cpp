@@ -239,6 +239,20 @@ TEST(ExtraStatsSetup, AddDeleteAndTheFeeBox) {
   EXPECT_FALSE(y.remove());
   EXPECT_TRUE(f.io.sawTitle("WARNING"));
   EXPECT_EQ(y.count(), 10);
+
+  // Values only of a later statistic, in the week being entered: deleting an earlier one warns
+  // too (its values would be shown under another name), naming it.
+  f.writeMarker(1, 1, 1, lg.Roster[1][1], 150);
+  f.writeMarker(2, 1, 1, lg.Roster[1][1], 150);
+  lg.ScrExtraStat[2] = 1;
+  WriteScore(2, 1, 1, lg.Roster[1][1]);
+  y.select(1);
+  f.io.shown.clear();
+  f.io.answer(MsgAnswer::No);
+  EXPECT_FALSE(y.remove());
+  ASSERT_EQ(f.io.shown.size(), 1u);
+  EXPECT_NE(f.io.shown[0].text.find("hold values of XSTAT (New Extra Stat)."), std::string::npos)
+      << f.io.shown[0].text;
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
   EXPECT_EQ(Captions(m, MenuId::File),
             (std::vector<std::string>{"&New", "&Open", "&Save", "Save &As", "", "&Backup",
                                       "&Restore Backup", "", "&Export...",
-                                      "Publish to &Web Folder...", "", "E&xit"}));
+                                      "Publish to &Web Folder...", "E-&mail Standing Sheet...", "",
+                                      "E&xit"}));
   EXPECT_EQ(Captions(m, MenuId::FileExport),
             (std::vector<std::string>{"&Raw Scores", "&Averages..."}));
   EXPECT_EQ(Captions(m, MenuId::FileExportAverages),
@@ -45,7 +46,7 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
   EXPECT_EQ(Captions(m, MenuId::Edit),
             (std::vector<std::string>{"&Undo", "", "Cu&t", "&Copy", "&Paste", "", "&Bulletin",
                                       "&Weekly Scores", "", "Statistics", "Raw Scores", "",
-                                      "Undo Last &Processed Week", "Reprocess &Weeks..."}));
+                                      "Undo &Last Processed Week", "&Reprocess Weeks..."}));
   EXPECT_EQ(Captions(m, MenuId::Setup),
             (std::vector<std::string>{
                 "&Scoring Options", "S&plit Season Options", "&Award Options",
@@ -73,7 +74,7 @@ TEST(MenuModel, MenuBarAndEntriesHaveTheirCaptionsAtTheirIndices) {
   EXPECT_EQ(Captions(m, MenuId::OptionPrintTo),
             (std::vector<std::string>{"&Screen", "&Printer", "&File"}));
   EXPECT_EQ(Captions(m, MenuId::Help),
-            (std::vector<std::string>{"&Contents", "&Search", "", "&About Scorewell"}));
+            (std::vector<std::string>{"&Contents", "&Search", "", "&About Tallmark"}));
 }
 
 TEST(MenuModel, SubMenusHangOffTheirEntries) {
@@ -97,7 +98,7 @@ TEST(MenuModel, NoLeagueLeavesLeagueEntriesDisabled) {
   MenuModel m;
   UpdateMenus(m, false);
   StartUpMenus(m);
-  for (int i : {menu::kSave, menu::kSaveAs, menu::kExport, menu::kPublish})
+  for (int i : {menu::kSave, menu::kSaveAs, menu::kExport, menu::kPublish, menu::kMail})
     EXPECT_FALSE(On(m, MenuId::File, i));
   for (int i : {menu::kNew, menu::kOpen, menu::kBackup, menu::kRestore, menu::kExit})
     EXPECT_TRUE(On(m, MenuId::File, i));

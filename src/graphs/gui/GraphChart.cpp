@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBarCategoryAxis>
+#include <QFontMetricsF>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCandlestickSeries>
@@ -111,6 +112,15 @@ void AttachAxes(QChart* chart, const GraphPage& page) {
     s->attachAxis(x);
     s->attachAxis(y);
   }
+  // Names too wide for their place under the bars are turned on their side, not cut short.
+  QObject::connect(chart, &QChart::plotAreaChanged, x, [x](const QRectF& area) {
+    const QFontMetricsF metrics(x->labelsFont());
+    double widest = 0;
+    for (const QString& label : x->categories())
+      widest = std::max(widest, metrics.horizontalAdvance(label.trimmed()));
+    const int angle = widest + 6 > area.width() / std::max<qsizetype>(x->count(), 1) ? -90 : 0;
+    if (x->labelsAngle() != angle) x->setLabelsAngle(angle);
+  });
 }
 
 // The depth of 3D bars: a top and a side face up and to the right of each bar, darker than its
@@ -153,8 +163,11 @@ QChart* MakeChart(const GraphPage& page) {
   auto* chart = new QChart;
   chart->setTheme(QChart::ChartThemeLight);
   chart->setAnimationOptions(QChart::NoAnimation);
+  QString notes;
+  for (const std::string& note : page.notes)
+    notes += "<br><span style='font-size:9pt;color:#b00000'>" + Q(note).toHtmlEscaped() + "</span>";
   chart->setTitle("<b>" + Q(page.title).toHtmlEscaped() + "</b><br><span style='font-size:9pt'>" +
-                  Q(page.subtitle).toHtmlEscaped() + "</span>");
+                  Q(page.subtitle).toHtmlEscaped() + "</span>" + notes);
   QFont titleFont = chart->titleFont();
   titleFont.setPointSize(12);
   chart->setTitleFont(titleFont);
@@ -180,8 +193,10 @@ void PaintGraph(const GraphPage& page, QPainter& painter, const QRectF& target, 
   QChart* chart = MakeChart(page);
   scene.addItem(chart);
   chart->setGeometry(QRectF(QPointF(0, 0), size));
-  chart->layout()->activate();
-  QCoreApplication::sendPostedEvents();
+  for (int pass = 0; pass < 2; ++pass) {  // again after the names have turned
+    chart->layout()->activate();
+    QCoreApplication::sendPostedEvents();
+  }
   scene.render(&painter, target, QRectF(QPointF(0, 0), size));
 }
 

@@ -113,7 +113,7 @@ std::vector<std::string> WriteGraphFiles(const std::vector<GraphPage>& pages,
   }
   std::vector<std::string> written;
   std::string path = firstPath;
-  if (pages.size() > 1 && !EndsInCounter(path)) path.insert(path.find_last_of('.'), "001");
+  if (pages.size() > 1 && !EndsInFirstCounter(path)) path.insert(path.find_last_of('.'), "001");
   for (const GraphPage& page : pages) {
     if (!WriteGraphImage(page, path, problem)) break;
     written.push_back(path);

@@ -16,10 +16,19 @@ bool WriteGraphImage(const GraphPage& page, const std::string& path, std::string
 
 // For a program without windows: writes each page to its file, the first to firstPath and each
 // next one to the name with its counter increased; with more than one page a first name that
-// ends in no three-digit counter gets "001". Runs Qt on the offscreen platform unless
+// does not end in "001" gets "001" added. Runs Qt on the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise. Returns the names written; stops at the first failure, with
 // its text in problem.
 std::vector<std::string> WriteGraphFiles(const std::vector<GraphPage>& pages,
                                          const std::string& firstPath, std::string& problem);
+
+// The command-line tool draws its graphs through a module of their own, opened when a graph is
+// asked for, so that its other commands start without mapping Qt: the module's file name and the
+// name of its one function, which calls WriteGraphFiles with written as the result.
+inline constexpr const char* kGraphModuleFile = "tallmark-graphs.so";
+inline constexpr const char* kGraphModuleEntry = "tallmark_write_graph_files";
+using GraphModuleEntry = void (*)(const std::vector<GraphPage>* pages,
+                                  const std::string* firstPath, std::string* problem,
+                                  std::vector<std::string>* written);
 
 }  // namespace tallmark::graphs

@@ -16,6 +16,7 @@
 
 #include "common/Text.h"
 #include "graphs/GraphRules.h"
+#include "league/gui/FormHelpers.h"
 #include "league/LeagueData.h"
 #include "processing/Rankings.h"
 
@@ -37,7 +38,7 @@ Graph_Form::Graph_Form(QPrinter& printer, QWidget* parent)
     : PagerDialog("&Next Graph", "&Print This Graph", parent), printer_(printer),
       type_(static_cast<GraphType>(std::clamp<int>(lg.GraphNumber, 1, 5))) {
   setWindowTitle("Tallmark -- Graph");
-  resize(960, 680);
+  FitToScreen(this, QSize(960, 680));
   QVBoxLayout* layout = body();
   buildPanel();
   layout->addWidget(panel_, 1);
@@ -46,13 +47,9 @@ Graph_Form::Graph_Form(QPrinter& printer, QWidget* parent)
   view_->setVisible(false);
   layout->addWidget(view_, 1);
 
-  ScratchOrHandicap = new QMenu("Scratch or Handicap Pins", this);
-  ScratchOrHandicap->addAction("&1. Scratch Scores");
-  ScratchOrHandicap->addAction("&2. Scores with Handicap");
-  askMenu = [this](QMenu* menu) {
-    QAction* chosen = menu->exec(mapToGlobal(rect().center()));
-    return chosen ? menu->actions().indexOf(chosen) : 0;
-  };
+  ScratchOrHandicap = makeQuestion("Scratch or Handicap Pins",
+                                   {"&1. Scratch Scores", "&2. Scores with Handicap"});
+  askMenu = [this](QMenu* menu) { return askQuestion(menu); };
   waitForPager = [this] { return waitAtGraph(); };
 }
 
@@ -84,7 +81,7 @@ void Graph_Form::buildPanel() {
   Text1->setValidator(new QIntValidator(0, 99999, Text1));
   points->layout()->addWidget(Text1);
   frames->addWidget(points);
-  frames->addWidget(makeFrame(1, "Graph &Color", "Black+White", "Color", "Color or Black & White graphs?"));
+  frames->addWidget(makeFrame(1, "Graph Colo&r", "Black+White", "Color", "Color or Black & White graphs?"));
   frames->addWidget(makeFrame(2, "Bar Graph &Style", "2D", "3D", "2 or 3 dimensional bar charts?"));
   frames->addWidget(makeFrame(3, "&Line Graph Type", "Average", "High-Low", "Avg line or hi-lo graphs?"));
   layout->addLayout(frames);
@@ -126,6 +123,7 @@ GraphOptions Graph_Form::options() {
 
 void Graph_Form::setList(int index, const QString& label, const QStringList& items) {
   ListLabel[index]->setText(label);
+  List1[index]->setAccessibleName(PlainCaption(label));
   List1[index]->addItems(items);
   ListLabel[index]->setVisible(true);
   List1[index]->setVisible(true);
@@ -137,9 +135,7 @@ void Graph_Form::fillLists() {
   for (int w = 1; w <= lg.CurrentWeek && w <= kMaxWeeks; ++w) weeks << QString::number(w), weekNo.push_back(w);
   for (int s = 1; s <= std::clamp<int>(lg.NumSessions, 1, kMaxSessions); ++s)
     sessions << QString::number(s), sessionNo.push_back(s);
-  for (int k = 0; k < 10 + std::clamp<int>(lg.NumExtraStats, 0, kMaxExtraStats); ++k) {
-    const int category = lg.CategoryCode[k];
-    if (category < 0 || category > 27) continue;
+  for (int category : OfferedCategories()) {
     awards << Q(lg.CategoryName[category]);
     awardNo.push_back(category);
   }
@@ -165,7 +161,7 @@ void Graph_Form::fillLists() {
   }
   switch (type_) {
     case GraphType::Rankings:
-      setList(0, "&AWARDS", awards), listValues_[0] = awardNo;
+      setList(0, "AWAR&DS", awards), listValues_[0] = awardNo;
       setList(1, "S&ESSIONS", sessions), listValues_[1] = sessionNo;
       break;
     case GraphType::WeeklyPlayers:
@@ -192,7 +188,7 @@ GraphSelection Graph_Form::selection() const {
       if (List1[i]->item(row)->isSelected() && listValues_[i][row] >= 0) chosen.push_back(listValues_[i][row]);
     const QString label = ListLabel[i]->text();
     if (label.isEmpty()) continue;  // the list is not in use
-    if (label == "&AWARDS") s.categories = chosen;
+    if (label == "AWAR&DS") s.categories = chosen;
     else if (label == "S&ESSIONS") s.sessions = chosen;
     else if (label == "&WEEKS") s.weeks = chosen;
     else if (label == "&TEAMS") s.teams = chosen;
@@ -213,6 +209,7 @@ void Graph_Form::activate() {
   fillLists();
   if (type_ != GraphType::Rankings && lg.HandicapMethod != 1)
     handicapPins = askMenu(ScratchOrHandicap) == 1;
+  List1[0]->setFocus();  // the keyboard starts in the window, its buttons' shortcuts with it
 }
 
 }  // namespace tallmark::graphs

@@ -2,6 +2,7 @@
 // the tool-tip box, and the window shown for functions still to come.
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <string>
 
@@ -19,6 +20,9 @@ std::string ToPath(const QString& path);
 
 // Moves a window to the centre of the screen it is on.
 void CenterForm(QWidget* window);
+// Gives a window the size it wants, no larger than the screen it opens on (with room for its
+// frame), and centres it there.
+void FitToScreen(QWidget* window, QSize wanted);
 
 // Placement of a tip against its control: below its left edge, or below its middle.
 constexpr int kTipBelowLeft = 0;
@@ -30,6 +34,13 @@ void ShowToolTip(QLabel* tip, QWidget* control, const QString& text, int placeme
 
 // The small window of a function whose window is not in this version yet.
 void ShowNotAvailable(QWidget* parent, const QString& title);
+
+// Gives every control of the window that takes the keyboard a name for assistive technology
+// where it has none: the caption whose label it belongs to, the label beside it, its tip, or the
+// title of its frame.
+void NameControls(QWidget* window);
+// Names the controls of every window as it is shown, for the life of the program.
+void NameControlsOfEveryWindow();
 
 // An entry's caption without its mnemonic marks ("Save &As" -> "Save As").
 QString PlainCaption(const QString& caption);

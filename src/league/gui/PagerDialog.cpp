@@ -3,6 +3,11 @@
 #include <QAction>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QWidgetAction>
+
+#include <algorithm>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -24,6 +29,28 @@ PagerDialog::PagerDialog(const QString& nextCaption, const QString& printCaption
 }
 
 PagerDialog::~PagerDialog() = default;
+
+QMenu* PagerDialog::makeQuestion(const QString& title, const QStringList& answers) {
+  auto* menu = new QMenu(title, this);
+  auto* question = new QLabel(title, menu);
+  question->setObjectName(QStringLiteral("Question"));
+  question->setStyleSheet(QStringLiteral("font-weight: bold; padding: 4px 8px;"));
+  auto* line = new QWidgetAction(menu);
+  line->setDefaultWidget(question);
+  line->setEnabled(false);
+  menu->addAction(line);
+  for (const QString& answer : answers) menu->addAction(answer);
+  return menu;
+}
+
+int PagerDialog::askQuestion(QMenu* menu) {
+  QList<QAction*> answers = menu->actions();
+  menu->setActiveAction(answers.value(1));
+  QAction* chosen = menu->exec(mapToGlobal(rect().center()));
+  // The window gets the keyboard back, its buttons' shortcuts with it.
+  activateWindow();
+  return std::max<int>(answers.indexOf(chosen) - 1, 0);
+}
 
 void PagerDialog::setPagerMenus(bool enabled) {
   MenuClose->setEnabled(enabled);

@@ -7,6 +7,7 @@
 
 class QAction;
 class QEventLoop;
+class QMenu;
 class QMenuBar;
 class QVBoxLayout;
 
@@ -30,6 +31,10 @@ class PagerDialog : public QDialog {
   void reject() override;
 
  protected:
+  // An opening question: a menu of numbered answers with the question as its first line.
+  QMenu* makeQuestion(const QString& title, const QStringList& answers);
+  // Pops the question up over the window; the index of the answer, 0 when none was chosen.
+  int askQuestion(QMenu* menu);
   // The window's layout under the menu bar, without margins.
   QVBoxLayout* body() const { return body_; }
   // Waits, with the pager's menus on, for the user's command for the page shown.

@@ -176,6 +176,7 @@ QLayout* ResultsForm::buildButtons() {
 void ResultsForm::buildGrid() {
   Grid1 = new FrozenColumnsTable(this);
   Grid1->setObjectName(QStringLiteral("Grid1"));
+  Grid1->setAccessibleName(QStringLiteral("Results of the team"));
   Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
   Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -212,6 +213,7 @@ void ResultsForm::buildGrid() {
 
   Text1 = new QLineEdit(Grid1->viewport());
   Text1->setObjectName(QStringLiteral("Text1"));
+  Text1->setAccessibleName(QStringLiteral("Entry of the cell"));
   Text1->setAlignment(Qt::AlignRight);
   Text1->setFrame(false);
   Text1->installEventFilter(this);
@@ -257,14 +259,7 @@ void ResultsForm::fitToScreen() {
   QSize want = sizeHint();
   want.setWidth(std::max(want.width(), gridWidth + 24));
   want.setHeight(want.height() - Grid1->sizeHint().height() + gridHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect room = screen->availableGeometry();
-    want = want.boundedTo(QSize(room.width() - 16, room.height() - 48));
-    resize(want);
-    move(room.center() - QPoint(want.width() / 2, want.height() / 2 + 12));  // centred
-    return;
-  }
-  resize(want);
+  FitToScreen(this, want);
 }
 
 // ---- showing ----
@@ -370,51 +365,6 @@ void ResultsForm::restoreText() {
   Text1->selectAll();
 }
 
-void ResultsForm::moveCell(int dRow, int dCol) {
-  // The total rows below the players are not for typing.
-  int row = std::clamp(Grid1->currentRow() + dRow, 0, std::max(entry_.rowCount() - 1, 0));
-  int col = std::clamp(Grid1->currentColumn() + dCol, 0, Grid1->columnCount() - 1);
-  Grid1->setCurrentCell(row, col);
-}
-
-bool ResultsForm::editorKey(QKeyEvent* key) {
-  switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: commitText(); return false;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: commitText(); return true;
-    case Qt::Key_Escape: restoreText(); return true;
-    case Qt::Key_Left: commitText(); moveCell(0, -1); return true;
-    case Qt::Key_Right: commitText(); moveCell(0, 1); return true;
-    case Qt::Key_Up: commitText(); moveCell(-1, 0); return true;
-    case Qt::Key_Down: commitText(); moveCell(1, 0); return true;
-    default: return false;
-  }
-}
-
-bool ResultsForm::gridKey(QKeyEvent* key) {
-  switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F4:
-    case Qt::Key_Space:
-      if (editorOfCurrentCell() == CellEditor::Text) placeEditor();
-      else if (editorOfCurrentCell() != CellEditor::None) openList();
-      return true;
-    case Qt::Key_Escape: return true;
-    default:
-      // Typing on a score cell goes into its text box.
-      if (editorOfCurrentCell() == CellEditor::Text && !key->text().isEmpty() &&
-          key->text().at(0).isPrint()) {
-        placeEditor();
-        Text1->setText(key->text());
-        Text1->setModified(true);
-        return true;
-      }
-      return false;
-  }
-}
-
 // The list of a type, name or incomplete-mark cell, under the cell, with the cell's entry chosen.
 void ResultsForm::openList() {
   const CellEditor kind = editorOfCurrentCell();
@@ -485,61 +435,9 @@ void ResultsForm::chooseFromList(QListWidgetItem* item) {
   Grid1->setFocus();
 }
 
-bool ResultsForm::listKey(QKeyEvent* key) {
-  switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: chooseFromList(Combo2->currentItem()); return true;
-    case Qt::Key_Escape: closeList(); return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-      MsgBox(kChooseFromListText);
-      Combo2->setFocus();
-      return true;
-    default: return false;
-  }
-}
-
-// Week, date, team, forfeit, the incomplete box, the grid, then the buttons from left to right.
-std::vector<QWidget*> ResultsForm::tabStops() const {
-  return {Combo3, Text2, Combo1, Check1[0], Check1[1], Grid1,
-          Command1[3], Command1[0], Command1[2], ImportButton, Command1[1]};
-}
-
-bool ResultsForm::focusNextPrevChild(bool next) {
-  const std::vector<QWidget*> stops = tabStops();
-  QWidget* now = focusWidget();
-  // The typing box and the list belong to the grid.
-  if (now == Text1 || now == Combo2 || (now && Grid1->isAncestorOf(now))) now = Grid1;
-  const auto at = std::find(stops.begin(), stops.end(), now);
-  if (at == stops.end()) return QDialog::focusNextPrevChild(next);
-  const int count = static_cast<int>(stops.size());
-  int i = static_cast<int>(at - stops.begin());
-  for (int step = 1; step < count; ++step) {
-    QWidget* w = stops[static_cast<std::size_t>((i + (next ? step : count - step)) % count)];
-    if (w->isVisible() && w->isEnabled()) {
-      w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-      return true;
-    }
-  }
-  return true;
-}
-
-void ResultsForm::keyPressEvent(QKeyEvent* event) {
-  // Esc never closes the window; Enter presses only the button that has the focus.
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter) {
-    for (QPushButton* button : Command1)
-      if (button->hasFocus()) button->click();
-    return;
-  }
-  if (event->key() == Qt::Key_Escape) return;
-  QDialog::keyPressEvent(event);
-}
-
 bool ResultsForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
+    TipLabel->hide();  // a tip never covers the cells being typed in
     auto* key = static_cast<QKeyEvent*>(event);
     if (watched == Text1 && editorKey(key)) return true;
     if (watched == Combo2 && listKey(key)) return true;
@@ -559,6 +457,8 @@ bool ResultsForm::eventFilter(QObject* watched, QEvent* event) {
       showTip(Show(EntryTipText(tip->second)),
               QRect(control->mapTo(this, QPoint(0, 0)), control->size()));
     }
+  } else if (event->type() == QEvent::Leave) {
+    TipLabel->hide();  // the mouse left a control, the grid or the window
   } else if (event->type() == QEvent::MouseMove) {
     if (watched == Grid1->viewport() || watched == Grid1->frozenView()->viewport())
       gridTip(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event)->position().toPoint());

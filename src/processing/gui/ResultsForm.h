@@ -112,6 +112,8 @@ class ResultsForm : public QDialog {
   bool listKey(QKeyEvent* key);
   bool editorKey(QKeyEvent* key);
   bool gridKey(QKeyEvent* key);
+  bool goToEntryCell(bool forward);
+  void toggleMark();
 
   // Commands.
   void chooseTeam(int index);

@@ -252,6 +252,7 @@ void ScoringForm::refresh() {
 
 void ScoringForm::addTip(QWidget* control, const std::string& text) {
   tips_[control] = Show(text);
+  control->setAccessibleDescription(tips_[control]);
   control->installEventFilter(this);
   for (QWidget* child : control->findChildren<QWidget*>()) {
     tips_[child] = tips_[control];
@@ -288,6 +289,8 @@ bool ScoringForm::eventFilter(QObject* watched, QEvent* event) {
     if (tip != tips_.end()) showTip(static_cast<QWidget*>(watched));
   } else if (event->type() == QEvent::MouseMove && tips_.find(watched) == tips_.end()) {
     tip_->hide();  // the mouse is over the window's background
+  } else if (event->type() == QEvent::Leave || event->type() == QEvent::KeyPress) {
+    tip_->hide();  // no tip stays over the boxes once the mouse has gone or typing starts
   }
   return QDialog::eventFilter(watched, event);
 }

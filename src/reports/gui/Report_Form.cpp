@@ -25,6 +25,7 @@
 #include "reports/ReportHtml.h"
 #include "reports/ReportTypes.h"
 #include "reports/gui/QtPageDevices.h"
+#include "league/gui/FormHelpers.h"
 #include "league/gui/ReportPrinter.h"
 #include "common/UserIO.h"
 
@@ -47,15 +48,7 @@ Report_Form::Report_Form(QWidget* parent)
   setWindowTitle("Tallmark -- Report");
   // The pager fills a window-full by the window's height: the whole window must be on the
   // screen, so that every line of a page is seen.
-  QSize size(820, 640);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect room = screen->availableGeometry();
-    size = size.boundedTo(QSize(room.width() - 16, room.height() - 48));  // the frame's room
-    resize(size);
-    move(room.center() - QPoint(size.width() / 2, size.height() / 2 + 12));
-  } else {
-    resize(size);
-  }
+  FitToScreen(this, QSize(820, 640));
   QVBoxLayout* layout = body();
   selectLabel_ = new QLabel("MAKE YOUR SELECTIONS FOR THE REPORT", this);
   layout->addWidget(selectLabel_);
@@ -67,7 +60,7 @@ Report_Form::Report_Form(QWidget* parent)
   };
   connect(Command1[0], &QPushButton::clicked, this, [this] { RunReport(); });
   connect(Command1[1], &QPushButton::clicked, this, [this] { QDialog::reject(); });
-  SaveWebPage = new QPushButton("SAVE AS &WEB PAGE", this);
+  SaveWebPage = new QPushButton("SA&VE AS WEB PAGE", this);
   SaveWebPage->setProperty("tip", "Click here to save the report as a web page");
   panelTips->watch(SaveWebPage);
   connect(SaveWebPage, &QPushButton::clicked, this, [this] { SaveAsWebPage(); });
@@ -75,27 +68,18 @@ Report_Form::Report_Form(QWidget* parent)
   page_ = new ScreenPage(this);
   layout->addWidget(page_, 1);
 
-  TeamsOrBowlers = makeMenu("Report on Teams or Bowlers",
+  TeamsOrBowlers = makeQuestion("Report on Teams or Bowlers",
                             {"&1. Report on Teams", "&2. Report on Bowlers"});
-  RightOrLeft = makeMenu("Print Names on Right or Left",
+  RightOrLeft = makeQuestion("Print Names on Right or Left",
                          {"&1. Print Names on Right Side of Report",
                           "&2. Print Names on Left   Side of Report"});
-  IncludeExtraStats = makeMenu("Include Extra Statistics",
+  IncludeExtraStats = makeQuestion("Include Extra Statistics",
                                {"&1. Include Extra Statistics", "&2. Exclude Extra Statistics"});
-  WhosAverages = makeMenu("Who's Averages", {"&1. Bowlers", "&2. Bowlers and Subs", "&3. Teams"});
-  askMenu = [this](QMenu* menu) {
-    QAction* chosen = menu->exec(mapToGlobal(rect().center()));
-    return chosen ? menu->actions().indexOf(chosen) : 0;
-  };
+  WhosAverages = makeQuestion("Who's Averages", {"&1. Bowlers", "&2. Bowlers and Subs", "&3. Teams"});
+  askMenu = [this](QMenu* menu) { return askQuestion(menu); };
 }
 
 Report_Form::~Report_Form() = default;
-
-QMenu* Report_Form::makeMenu(const QString& title, const QStringList& entries) {
-  auto* menu = new QMenu(title, this);
-  for (const QString& e : entries) menu->addAction(e);
-  return menu;
-}
 
 void Report_Form::fillLists() {
   const ReportType* type = FindReportType(lg.ReportNumber);
@@ -107,6 +91,7 @@ void Report_Form::fillLists() {
     entries_[i] = ListEntries(panelLists_[i], lg.ReportNumber);
     for (const ListEntry& e : entries_[i]) List1[i]->addItem(Q(e.text));
     ListLabel[i]->setText(Q(reports::ListLabel(panelLists_[i])));
+    List1[i]->setAccessibleName(PlainCaption(ListLabel[i]->text()));
   }
 }
 
@@ -143,7 +128,22 @@ void Report_Form::showEvent(QShowEvent* event) {
   }
 }
 
+// The selection panel, or (hidden) room for the pages; the lists show only when in use.
+void Report_Form::showPanel(bool shown) {
+  const bool panel = shown && !panelLists_.empty();
+  for (QWidget* w : {static_cast<QWidget*>(selectLabel_), static_cast<QWidget*>(Command1[0]),
+                     static_cast<QWidget*>(Command1[1])})
+    w->setVisible(panel);
+  if (!panel) TipBox->hide();  // else it shows with a tip
+  for (std::size_t i = 0; i < 2; ++i) {
+    List1[i]->setVisible(panel && i < panelLists_.size());
+    ListLabel[i]->setVisible(panel && i < panelLists_.size());
+  }
+  layout()->activate();  // the page takes the room of a hidden panel before anything is measured
+}
+
 void Report_Form::activate() {
+  showPanel(false);  // nothing of the panel behind the opening questions
   const ReportType* type = FindReportType(lg.ReportNumber);
   const unsigned asks = type ? type->asks : 0;
   if (asks & kAskTeamsOrPlayers) {
@@ -154,16 +154,9 @@ void Report_Form::activate() {
   if (asks & kAskExtraStats) includeExtraStatistics = lg.NumExtraStats > 0 && askMenu(IncludeExtraStats) == 0;
   if (asks & kAskWhoseAverages) whoseAverages = askMenu(WhosAverages);
   fillLists();
-  const bool panel = !panelLists_.empty();
-  for (QWidget* w : {static_cast<QWidget*>(selectLabel_), static_cast<QWidget*>(Command1[0]),
-                     static_cast<QWidget*>(Command1[1])})
-    w->setVisible(panel);
-  for (std::size_t i = 0; i < 2; ++i) {
-    List1[i]->setVisible(i < panelLists_.size());
-    ListLabel[i]->setVisible(i < panelLists_.size());
-  }
-  layout()->activate();  // the page takes the room of a hidden panel before anything is measured
-  if (!panel) RunReport();
+  showPanel(true);
+  if (panelLists_.empty()) RunReport();
+  else List1[0]->setFocus();
 }
 
 // A save dialog in the league's folder, offering the league's name with the suffix; empty when
@@ -223,9 +216,13 @@ bool Report_Form::SaveAsWebPage() {
 
 void Report_Form::RunReport() {
   if (running_) return;
+  const ReportChoices chosen = choices();
+  if (!AnythingSelected(chosen, !panelLists_.empty())) {
+    MsgBox(kNothingToReportText);
+    return;
+  }
   running_ = true;
   const int type = lg.ReportNumber;
-  const ReportChoices chosen = choices();
   runChoices_ = chosen;
   Destination destination = Destination::Screen;
   if (lg.PrintToPrinter != 0) destination = lg.PrintToFile != 0 ? Destination::File : Destination::Printer;
@@ -235,6 +232,7 @@ void Report_Form::RunReport() {
   if (destination == Destination::Printer) passes = std::max<int>(lg.PrintCopies, 1);
   if (destination == Destination::File) passes = ChoosePrintFile(filePath) ? 1 : 0;
   if (destination != Destination::Screen) ShowBusy();
+  else showPanel(false);  // the pages have the whole window
 
   FixedPageDevice fixedPage;
   std::unique_ptr<PrinterPage> printerPage;

@@ -35,14 +35,14 @@ class Report_Form : public PagerDialog, public SelectionPanel, public ScreenPage
   // The file chooser of the file destination; returns the chosen name, empty when cancelled.
   // Tests replace it.
   std::function<QString()> chooseFileName;
-  // The file chooser of "SAVE AS &WEB PAGE"; tests replace it.
+  // The file chooser of "SA&VE AS WEB PAGE"; tests replace it.
   std::function<QString()> chooseWebPageName;
   // The option menus ask through this; tests replace it. Returns the chosen entry's index.
   std::function<int(QMenu*)> askMenu;
 
   // Controls, named as on the form (the lists, tip box and buttons are the selection panel's,
   // the menus the pager's).
-  QPushButton* SaveWebPage = nullptr;  // "SAVE AS &WEB PAGE"
+  QPushButton* SaveWebPage = nullptr;  // "SA&VE AS WEB PAGE"
   QMenu* TeamsOrBowlers = nullptr;
   QMenu* RightOrLeft = nullptr;
   QMenu* IncludeExtraStats = nullptr;
@@ -62,7 +62,7 @@ class Report_Form : public PagerDialog, public SelectionPanel, public ScreenPage
   QString AskSaveName(const QString& caption, const QString& filter, const QString& suffix);
   // The file destination's chooser; false when cancelled or refused.
   bool ChoosePrintFile(std::string& path);
-  // "SAVE AS &WEB PAGE": the report with the panel's selections (or, while the pager waits, the
+  // "SA&VE AS WEB PAGE": the report with the panel's selections (or, while the pager waits, the
   // report shown) written as a web page. False when cancelled, refused or not written.
   bool SaveAsWebPage();
 
@@ -73,8 +73,8 @@ class Report_Form : public PagerDialog, public SelectionPanel, public ScreenPage
   void showEvent(QShowEvent* event) override;
 
  private:
-  QMenu* makeMenu(const QString& title, const QStringList& entries);
   void fillLists();
+  void showPanel(bool shown);
 
   ScreenPage* page_ = nullptr;
   QLabel* selectLabel_ = nullptr;

@@ -57,7 +57,7 @@ AwardsForm::AwardsForm(QWidget* parent) : TipDialog(parent, "Awards_Form", "TOP 
   namesRow->addStretch();
 
   ok_ = makeButton(tr("OK"), "Command1", "");
-  cancel_ = makeButton(tr("&Cancel"), "Command2", "");
+  cancel_ = makeButton(tr("Ca&ncel"), "Command2", "");
   connect(ok_, &QPushButton::clicked, this, &AwardsForm::okClicked);
   connect(cancel_, &QPushButton::clicked, this, &AwardsForm::reject);
   auto* buttons = new QHBoxLayout;
@@ -93,7 +93,7 @@ CustomAwardsForm::CustomAwardsForm(QWidget* parent)
   columns->addWidget(buildColumn(kRows / 2 + 1, kRows));
 
   ok_ = makeButton(tr("OK"), "Command1", "");
-  cancel_ = makeButton(tr("&Cancel"), "Command2", "");
+  cancel_ = makeButton(tr("Ca&ncel"), "Command2", "");
   connect(ok_, &QPushButton::clicked, this, [this] {
     commitFocusedBox();
     awards_.store();

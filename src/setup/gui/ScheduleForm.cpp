@@ -91,6 +91,17 @@ void ScheduleForm::buildGrid() {
       "QHeaderView::section { background: %1; color: black; font-weight: bold;"
       " border: 1px solid #c8c0a0; padding: 2px; }").arg(kLaneRowColour.name()));
   grid_->verticalHeader()->hide();
+  // A dark handle on a light groove: the place in a long season is seen at a glance.
+  const QString bars = QStringLiteral(
+      "QScrollBar { background: #e4e4e4; border: 1px solid #b0b0b0; }"
+      "QScrollBar:vertical { width: 15px; } QScrollBar:horizontal { height: 15px; }"
+      "QScrollBar::handle { background: #5a5a5a; border-radius: 4px; margin: 2px; }"
+      "QScrollBar::handle:hover { background: #303030; }"
+      "QScrollBar::handle:vertical { min-height: 24px; } QScrollBar::handle:horizontal { min-width: 24px; }"
+      "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
+      "QScrollBar::add-page, QScrollBar::sub-page { background: none; }");
+  grid_->verticalScrollBar()->setStyleSheet(bars);
+  grid_->horizontalScrollBar()->setStyleSheet(bars);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
   grid_->setFocusPolicy(Qt::NoFocus);
@@ -109,6 +120,7 @@ void ScheduleForm::buildGrid() {
 
   editor_ = new QLineEdit(grid_->viewport());
   editor_->setObjectName(QStringLiteral("Text1"));
+  editor_->setAccessibleName(QStringLiteral("Team of the lane slot"));
   editor_->setMaxLength(kEditorMaxLength);
   editor_->setAlignment(Qt::AlignCenter);
   editor_->setFrame(false);

@@ -37,7 +37,7 @@ ScoresEditForm::ScoresEditForm(QWidget* parent) : QDialog(parent) {
   auto* middle = new QHBoxLayout;
   middle->addWidget(buildPlayerFrame(), 1);
   middle->addWidget(buildValuesFrame(), 1);
-  auto* close = new QPushButton(tr("&Close"));
+  auto* close = new QPushButton(tr("C&lose"));
   close->setObjectName(QStringLiteral("Command1_0"));
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

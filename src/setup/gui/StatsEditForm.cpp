@@ -87,7 +87,7 @@ QWidget* StatsEditForm::buildChoice() {
     kindGroup_->addButton(kinds_[kind], kind);
     row->addWidget(kinds_[kind]);
   }
-  const std::array<QString, 3> captions = {tr("&Team"), tr("&Name"), tr("Se&ssion")};
+  const std::array<QString, 3> captions = {tr("&Team"), tr("&Name"), tr("Sess&ion")};
   for (int list : {kTeamList, kPlayerList, kSessionList}) {
     QLabel* label = nullptr;
     QComboBox* combo = makeList(list, captions[list], &label);

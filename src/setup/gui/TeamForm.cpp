@@ -274,7 +274,12 @@ void TeamForm::showButtons() {
     buttons_[b]->setEnabled(setup_.buttonEnabled(b));
   }
   swapLabel_->setText(Lines(setup_.swapLabel()));
+  const bool wasSwapping = swapLabel_->isVisibleTo(this);
   swapLabel_->setVisible(setup_.swapMode());
+  if (wasSwapping && !setup_.swapMode()) {
+    layout()->activate();
+    resize(width(), sizeHint().height());  // the room of the swap lines goes with them
+  }
 }
 
 // ---- buttons ----

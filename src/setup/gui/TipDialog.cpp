@@ -26,6 +26,7 @@ std::string TipDialog::Typed(const QString& text) { return Utf8ToCp1252(text.toS
 
 void TipDialog::addTip(QWidget* control, const std::string& text) {
   tips_[control] = Show(text);
+  control->setAccessibleDescription(tips_[control]);
   control->installEventFilter(this);
   for (QWidget* child : control->findChildren<QWidget*>()) {
     tips_[child] = tips_[control];

@@ -1,4 +1,4 @@
-// The small window of Help, "&About Scorewell".
+// The small window of Help, "&About Tallmark".
 #pragma once
 
 #include <QDialog>

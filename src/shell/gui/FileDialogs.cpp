@@ -1,7 +1,10 @@
 #include "shell/gui/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
+#include "common/UserIO.h"
+#include "league/FileSystem.h"
 #include "league/LeagueData.h"
 #include "league/gui/FormHelpers.h"
 
@@ -21,11 +24,20 @@ QString DialogChooser(QWidget* parent, const FileRequest& r) {
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
   }
+  // Any typed name is taken; the program matches it to a file without regard to case.
+  if (r.kind == FileRequest::Open) dialog.setFileMode(QFileDialog::AnyFile);
   if (!r.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
   if (!r.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(r.defaultSuffix);
   if (!r.presetFile.isEmpty()) dialog.selectFile(r.presetFile);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().first();
+  while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+    const QString chosen = dialog.selectedFiles().first();
+    if (r.kind != FileRequest::Open) return chosen;
+    // A file to open is found whatever the case of its name, as everywhere in the program.
+    const std::string found = FindFileNoCase(ToPath(chosen));
+    if (FileExists(found)) return FromPath(found);
+    MsgBox(ToLeagueText(QFileInfo(chosen).fileName()) + " File not found.");
+  }
+  return {};
 }
 
 FileDialogChooser& Current() {
@@ -37,7 +49,7 @@ QString LeagueFilter() { return QStringLiteral("League Files (*.cfg *.CFG)"); }
 
 QString CurrentLeagueFile() {
   if (!LeagueOpen()) return {};
-  return FromPath(lg.DataPath + lg.FileName + ".cfg");
+  return FromPath(FindFileNoCase(lg.DataPath + lg.FileName + ".cfg"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "league/gui/FormHelpers.h"
 #include "shell/HelpSearch.h"
 
 static void InitHelpResource() { Q_INIT_RESOURCE(help); }
@@ -52,8 +53,10 @@ HelpForm::HelpForm(int context, QWidget* parent) : QDialog(parent) {
   QPushButton* contents = Button(QStringLiteral("C&ontents"), this, bar);
   QPushButton* back = Button(QStringLiteral("&Back"), this, bar);
   bar->addSpacing(12);
-  bar->addWidget(new QLabel(QStringLiteral("Find:"), this));
+  auto* findCaption = new QLabel(QStringLiteral("F&ind:"), this);
+  bar->addWidget(findCaption);
   search_ = new QLineEdit(this);
+  findCaption->setBuddy(search_);
   search_->setObjectName("SearchBox");
   search_->setPlaceholderText(QStringLiteral("words to find in the guide"));
   bar->addWidget(search_, 1);
@@ -62,10 +65,11 @@ HelpForm::HelpForm(int context, QWidget* parent) : QDialog(parent) {
   layout->addLayout(bar);
   browser_ = new QTextBrowser(this);
   browser_->setObjectName("HelpText");
+  browser_->setAccessibleName(QStringLiteral("Help page"));
   browser_->setOpenExternalLinks(true);
   browser_->setSource(QUrl(HelpSource()));
   layout->addWidget(browser_, 1);
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  auto* close = new QPushButton(QStringLiteral("&Close"), this);
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(close, 0, Qt::AlignRight);
@@ -76,7 +80,7 @@ HelpForm::HelpForm(int context, QWidget* parent) : QDialog(parent) {
   connect(find, &QPushButton::clicked, this, &HelpForm::search);
   connect(search_, &QLineEdit::returnPressed, this, &HelpForm::search);
   connect(next, &QPushButton::clicked, this, &HelpForm::findNext);
-  resize(820, 600);
+  FitToScreen(this, QSize(820, 600));
   if (context == kHelpSearch) search_->setFocus();
   else browser_->setFocus();
 }

@@ -50,6 +50,7 @@ QString ClockText() {
 
 MainForm::MainForm(QWidget* parent) : QMainWindow(parent) {
   setObjectName("Main_Form");
+  NameControlsOfEveryWindow();
   setWindowTitle(QString::fromStdString(WindowTitle()));
   BuildLabels();
   BuildMenus();
@@ -117,6 +118,7 @@ void MainForm::BuildLabels() {
 
   grid_ = new QTableWidget(central);
   grid_->setObjectName("Grid1");
+  grid_->setAccessibleName("Standings");
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);

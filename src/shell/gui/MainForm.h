@@ -64,6 +64,7 @@ class MainForm : public QMainWindow {
   void FileMenu(int index);
   void FileExport(MenuId menu, int index);
   void PublishWebFolder();
+  void MailStandingSheet();
   void EditMenu(int index);
   void SetupMenu(int index);
   void ReportsMenu(MenuId menu, int index);

@@ -55,6 +55,7 @@ void MainForm::FileMenu(int index) {
       QString path = ChooseFile(this, OpenLeagueRequest());
       if (path.isEmpty()) return;
       GuardLeagueLoad([&] { OpenLeagueFiles(ToPath(path)); });
+      WarnOfLeagueDamage();
       break;
     }
     case kSave: SaveLeagueFiles(); break;
@@ -70,6 +71,7 @@ void MainForm::FileMenu(int index) {
       GuardLeagueLoad([&] { RestoreBackup(Chooser(this, RestoreBackupRequest, false)); });
       break;
     case kPublish: PublishWebFolder(); break;
+    case kMail: MailStandingSheet(); break;
     case kExit: close(); break;
     default: break;
   }

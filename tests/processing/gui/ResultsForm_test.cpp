@@ -262,6 +262,8 @@ class ResultsFormTest : public QObject {
     expected << form.Grid1 << form.Command1[3] << form.Command1[0] << form.Command1[2]
              << form.ImportButton << form.Command1[1] << form.Combo3;
     for (QWidget* next : expected) {
+      // Tab leaves the grid from its last cell only.
+      if (next == form.Command1[3]) form.Grid1->setCurrentCell(1, kStrk);
       key(Qt::Key_Tab);
       // On a score cell the grid's stop is its typing box.
       QWidget* focused = QApplication::focusWidget();
@@ -321,7 +323,7 @@ class ResultsFormTest : public QObject {
     test::ScriptedUserIO io;
     ResultsForm form;
     open(form);
-    type("150"), key(Qt::Key_Return);
+    type("150"), key(Qt::Key_Return), key(Qt::Key_Backtab);
     type("180");
     auto click = [&form](QTableView* view, int row, int col) {
       QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -343,6 +345,49 @@ class ResultsFormTest : public QObject {
     Integer player = 0;
     QVERIFY(ReadScore(1, 1, 1, player));
     QCOMPARE(lg.ScrGameScore[0], 180);
+  }
+
+  // A team of three bowlers by keys alone: the digits and one key a score (Tab or Return),
+  // passing the "I" and total columns; the mark key marks a game from its score cell.
+  void aTeamIsTypedByKeysAlone() {
+    lg.NumExtraStats = 0;
+    lg.PlayersPerTeam = lg.PlayersPerWeek = 3;
+    for (int t = 1; t <= 4; ++t) {
+      const int p = 13 + t;
+      lg.PlayerName[p] = Fixed("Third " + std::to_string(t), 20);
+      lg.PlayerStat[p][kStartingAverage] = lg.PlayerStat[p][kCurrentAverage] = 150;
+      lg.PlayerStat[p][kGroupOrStanding] = 1;
+      lg.Roster[t][3] = static_cast<Integer>(p);
+    }
+    lg.NumPlayerRecords = 18;
+    QVERIFY(SaveLeague());
+    test::ScriptedUserIO io;
+    ResultsForm form;
+    open(form);
+    const int scores[3][3] = {{150, 160, 170}, {141, 152, 163}, {199, 200, 201}};
+    int keys = 0;
+    for (int i = 0; i < 9; ++i) {
+      type(QString::number(scores[i / 3][i % 3]));
+      key(i % 2 ? Qt::Key_Tab : Qt::Key_Return);
+      keys += 4;
+    }
+    QCOMPARE(keys, 36);
+    QCOMPARE(QApplication::focusWidget(), form.Text1);  // Return on the last cell stays there
+    QCOMPARE(cell(form, 3, kGame1), QStringLiteral("490"));
+    key(Qt::Key_X);
+    QCOMPARE(cell(form, 2, kGame3 + 1), QStringLiteral("X"));
+    QCOMPARE(cell(form, 2, kGame3), QStringLiteral("201"));
+    key(Qt::Key_Backtab), key(Qt::Key_Tab);
+    QCOMPARE(form.Grid1->currentColumn(), kGame3);
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form.Command1[3]);
+    form.reject();
+    for (int slot = 1; slot <= 3; ++slot) {
+      Integer player = 0;
+      QVERIFY(ReadScore(1, 1, slot, player));
+      for (int g = 0; g < 3; ++g) QCOMPARE(int(lg.ScrGameScore[g]), scores[slot - 1][g]);
+      QCOMPARE(int(lg.ScrNoCreditMask), slot == 3 ? 4 : 0);
+    }
   }
 
   // Twelve games: the window opens on the first column, the type and name stay in view, and

@@ -164,7 +164,7 @@ class ReportFormTest : public QObject {
         {4, 0, {"Report on Teams or Bowlers", "Include Extra Statistics"}, 4, {"&TEAMS", "&WEEKS"}, "SELECT ONE OR MORE TEAMS"},
         {4, 1, {"Report on Teams or Bowlers", "Include Extra Statistics"}, 11, {"&WEEKS"}, "1"},
         {5, 1, {"Report on Teams or Bowlers"}, 12, {"&BOWLERS"}, "Ann Lee             "},
-        {6, 0, {}, 6, {"&AWARDS", "S&ESSIONS"}, "High Scratch Game"},
+        {6, 0, {}, 6, {"AWAR&DS", "S&ESSIONS"}, "High Scratch Game"},
         {8, 0, {}, 8, {"&WEEKS", "&BOWLERS"}, "1"},
         {14, 0, {}, 14, {"&TEAMS"}, "SUBSTITUTE BOWLERS"},
     };
@@ -217,7 +217,7 @@ class ReportFormTest : public QObject {
     QVERIFY(written == engine.fileText());
   }
 
-  // "SAVE AS &WEB PAGE" while the pager waits: the whole report as a page, and the run shown
+  // "SA&VE AS WEB PAGE" while the pager waits: the whole report as a page, and the run shown
   // goes on where it was. A name of another kind is refused.
   void webPageWhileThePagerWaits() {
     test::ScriptedUserIO io;

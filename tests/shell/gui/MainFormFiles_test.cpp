@@ -12,6 +12,7 @@
 #include "common/Text.h"
 #include "shell/Publish.h"
 #include "shell/gui/FileDialogs.h"
+#include "shell/gui/MailHandOff.h"
 #include "shell/gui/MainForm.h"
 #include "support/ScriptedUserIO.h"
 #include "support/SmallLeague.h"
@@ -65,10 +66,11 @@ class MainFormFilesTest : public QObject {
     QVERIFY(form->Action(MenuId::File, menu::kSave)->isEnabled());
     QVERIFY(form->Action(MenuId::Reports, menu::kStandingSheet)->isEnabled());
 
-    // With a league open the dialog starts on its file; cancelling changes nothing.
+    // With a league open the dialog starts on its file, named as on disk; cancelling changes
+    // nothing.
     form->Choose(MenuId::File, menu::kOpen);
     QCOMPARE(requests.size(), 2);
-    QCOMPARE(requests[1].presetFile, QString::fromStdString(dir.path() + "ACE.cfg"));
+    QCOMPARE(requests[1].presetFile, QString::fromStdString(dir.path() + "ACE.CFG"));
     QCOMPARE(lg.FileName, std::string("ACE"));
   }
 
@@ -118,6 +120,42 @@ class MainFormFilesTest : public QObject {
     QVERIFY(index == PublishIndexHtml());
     QVERIFY(FileExists(site + "/standing-sheet.html") && FileExists(site + "/averages.html"));
     QVERIFY(io.shown.back().text.find("web site") != std::string::npos);
+  }
+
+  // File "E-mail Standing Sheet...": a bad address is refused and asked again; the message and
+  // its PDF are written and handed on with the addresses, which are kept for the league.
+  void mailTheStandingSheet() {
+    test::ScriptedUserIO io;
+    answers << QString::fromStdString(dir.file("ACE.CFG"));
+    form->Choose(MenuId::File, menu::kOpen);
+    QVERIFY(form->Action(MenuId::File, menu::kMail)->isEnabled());
+    QStringList typed = {"ann@example.org, bo", "ann@example.org, bo@x.net"};
+    QStringList shown;
+    SetMailAddressAsker([&](QWidget*, const QString& s) -> std::optional<QString> {
+      shown << s;
+      if (typed.isEmpty()) return std::nullopt;
+      return typed.takeFirst();
+    });
+    std::vector<std::string> to;
+    std::string eml, pdf;
+    SetMailHandOff([&](const std::vector<std::string>& t, const std::string& e, const std::string& p) {
+      to = t, eml = e, pdf = p;
+      return true;
+    });
+    form->Choose(MenuId::File, menu::kMail);
+    form->Choose(MenuId::File, menu::kMail);  // cancelled: nothing more
+    SetMailAddressAsker({});
+    SetMailHandOff({});
+    QCOMPARE(shown, (QStringList{"", "ann@example.org, bo", "ann@example.org, bo@x.net"}));
+    QVERIFY(io.shown[io.shown.size() - 2].text == "\"bo\" is not an e-mail address.");
+    QVERIFY((to == std::vector<std::string>{"ann@example.org", "bo@x.net"}));
+    std::string message, document;
+    QCOMPARE(ReadWholeFile(eml, message), 0);
+    QCOMPARE(ReadWholeFile(pdf, document), 0);
+    QVERIFY(message.starts_with("MIME-Version: 1.0\r\n"));
+    QVERIFY(message.find("To: ann@example.org,\r\n bo@x.net\r\n") != std::string::npos);
+    QVERIFY(document.starts_with("%PDF-"));
+    QVERIFY(io.shown.back().text.find(eml) != std::string::npos);
   }
 
   void cancelledNewLeavesTheLeagueOpen() {

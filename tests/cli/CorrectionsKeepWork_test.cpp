@@ -43,7 +43,9 @@ Files Folder(const std::string& dir, bool undoRecords) {
   Files files;
   for (const auto& entry : fs::directory_iterator(dir)) {
     const std::string name = entry.path().filename().string();
-    if (name[0] == '&' || (name.find(".U") != std::string::npos) != undoRecords) continue;
+    if (name[0] == '&' || entry.path().extension() == ".LCK" ||  // a writer's lock file
+        (name.find(".U") != std::string::npos) != undoRecords)
+      continue;
     std::ifstream in(entry.path(), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();

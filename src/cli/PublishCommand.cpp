@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "common/FileErrors.h"
+#include "league/LeagueDamage.h"
 #include "shell/Publish.h"
 
 namespace tallmark::cli {
@@ -21,7 +22,10 @@ int RunPublish(const std::vector<std::string>& args) {
   if (int err = PublishToFolder(rest[1]); err != 0)
     return Failure("cannot write the pages into " + rest[1] + ": " + ErrorDescription(err));
   std::printf("%s\n", (std::filesystem::path(rest[1]) / "index.html").lexically_normal().c_str());
-  return kExitOk;
+  // The pages name any damaged part in its place; the status says so too.
+  std::vector<std::string> notices;
+  for (const Damage& d : FindLeagueDamage()) notices.push_back(DamageNotice(d));
+  return DamageStatus(notices);
 }
 
 const CommandRegistration kPublish(

@@ -195,7 +195,8 @@ OptionCallOutcome SetLeagueOptions(const std::vector<std::pair<std::string, std:
   // What the rules changed besides the values asked for is told.
   const bool closedUp = std::any_of(list.begin(), list.end(),
                                     [](const Assignment& a) { return Deletes(a) || Drops(a); });
-  for (const auto& [name, o] : after) {
+  for (const auto& [key, o] : after) {
+    const std::string& name = key;  // a plain reference: lambdas may not capture a binding
     const std::string was = Stored(before, name);
     if (was == o.value || name.rfind("Num", 0) == 0 ||
         std::any_of(list.begin(), list.end(), [&](const Assignment& a) { return a.name.full == name; }))

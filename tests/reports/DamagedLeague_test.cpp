@@ -140,6 +140,9 @@ TEST_F(DamagedLeague, CommandLineSaysSoAndExitsFour) {
   EXPECT_EQ(info.status, 4);
   EXPECT_NE(info.err.find("WEEK 4 COULD NOT BE READ"), std::string::npos) << info.err;
   EXPECT_NE(info.err.find("File > Restore Backup"), std::string::npos) << info.err;
+  const test::CliResult site = test::RunCli(home, {"publish", cfg, dir_->path() + "site"});
+  EXPECT_EQ(site.status, 4);
+  EXPECT_NE(site.err.find(kScores.notice), std::string::npos) << site.err;
   // The program's "Printer Margins" option off: no margin in front of the report's lines.
   ASSERT_EQ(WriteFileAtomic(home + "TALLMARK.INI", "PrintMargins = 0\r\n"), 0);
   const test::CliResult bare = test::RunCli(home, {"report", cfg, "options"});

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "league/LeagueLock.h"
 #include "league/ProgramFolder.h"
 #include "shell/gui/MainForm.h"
 #include "shell/gui/QtUserIO.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "saved" : "could not save",
                  parser.value(screenshot).toLocal8Bit().constData());
     std::fflush(nullptr);
+    ReleaseLeagueLock();
     std::_Exit(ok ? 0 : 1);  // leave without the exit steps: nothing is saved
   }
   return app.exec();

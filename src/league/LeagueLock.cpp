@@ -86,6 +86,9 @@ LockAttempt HoldLeagueLock(const std::string& base) {
     heldFd = fd;
     heldBy = ::getpid();
     heldBase = Key(base);
+    // However the program ends normally, the lock file goes with it.
+    static const bool releasedAtExit = std::atexit(ReleaseLeagueLock) == 0;
+    (void)releasedAtExit;
     return {LockResult::Held, {}, 0};
   }
   return {LockResult::Unavailable, {}, kErrPathFileAccess};

@@ -271,6 +271,8 @@ TEST_F(AllOrNothing, SecondWriterIsRefusedAndTheLeagueIsOneSerialResult) {
   EXPECT_NE(Read(dir.path()), before);
   EXPECT_EQ(test::RunCli(program.path(), {"undo", cfg}).status, 0);
   EXPECT_EQ(Read(dir.path()), before);  // processed once, then undone
+  ReleaseLeagueLock();
+  EXPECT_FALSE(std::filesystem::exists(dir.file("SAMPLE.LCK")));  // each holder took its file
 }
 
 // A journal in the layout a commit writes, naming what the test asks for.

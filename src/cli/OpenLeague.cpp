@@ -46,28 +46,15 @@ bool SetLeagueNames(const std::string& cfgPath) {
   return true;
 }
 
-// Passes everything on but the error reports, which are counted: a writing command says once
-// why it stops.
-class QuietErrors final : public UserIO {
+// Passes everything on but the error handler's reports: a writing command says once why it
+// stops.
+class QuietErrors final : public ForwardingUserIO {
  public:
-  QuietErrors() : previous_(SetUserIO(this)) {}
-  ~QuietErrors() override { SetUserIO(previous_); }
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
                     MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override {
     if (title == "PROGRAM ERROR!") return MsgAnswer::Ok;
-    return previous_->message(text, title, buttons, icon, defaultAnswer);
+    return ForwardingUserIO::message(text, title, buttons, icon, defaultAnswer);
   }
-  std::optional<std::string> input(const std::string& prompt, const std::string& title,
-                                   const std::string& initial) override {
-    return previous_->input(prompt, title, initial);
-  }
-  void beep() override { previous_->beep(); }
-  void showBusy() override { previous_->showBusy(); }
-  void showNormal() override { previous_->showNormal(); }
-  void abortProgram() override { previous_->abortProgram(); }
-
- private:
-  UserIO* previous_;
 };
 
 }  // namespace

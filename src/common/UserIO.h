@@ -37,6 +37,33 @@ UserIO& userio();
 // Installs io (not owned); nullptr restores the silent one. Returns the previous one.
 UserIO* SetUserIO(UserIO* io);
 
+// Put in front of the UserIO in force for as long as it lives: passes everything on to it; a
+// subclass changes what it needs.
+class ForwardingUserIO : public UserIO {
+ public:
+  ForwardingUserIO() : inner_(&userio()), restore_(SetUserIO(this)) {}
+  ~ForwardingUserIO() override { SetUserIO(restore_); }
+  ForwardingUserIO(const ForwardingUserIO&) = delete;
+  ForwardingUserIO& operator=(const ForwardingUserIO&) = delete;
+
+  MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
+                    MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override {
+    return inner_->message(text, title, buttons, icon, defaultAnswer);
+  }
+  std::optional<std::string> input(const std::string& prompt, const std::string& title,
+                                   const std::string& initial) override {
+    return inner_->input(prompt, title, initial);
+  }
+  void beep() override { inner_->beep(); }
+  void showBusy() override { inner_->showBusy(); }
+  void showNormal() override { inner_->showNormal(); }
+  void abortProgram() override { inner_->abortProgram(); }
+
+ private:
+  UserIO* inner_;
+  UserIO* restore_;
+};
+
 // Shortcuts.
 void MsgBox(const std::string& text, const std::string& title = {},
             MsgIcon icon = MsgIcon::None);

@@ -14,12 +14,9 @@ namespace tallmark {
 std::string WindowTitle() { return "Tallmark (" + lg.VersionString + ")"; }
 
 // Passes everything on to the UserIO it replaced and counts the error handler's reports.
-class ErrorWatch::Proxy final : public UserIO {
+class ErrorWatch::Proxy final : public ForwardingUserIO {
  public:
-  explicit Proxy(bool quiet = false) : inner_(&userio()), quiet_(quiet) {
-    previous_ = SetUserIO(this);
-  }
-  ~Proxy() override { SetUserIO(previous_); }
+  explicit Proxy(bool quiet = false) : quiet_(quiet) {}
 
   MsgAnswer message(const std::string& text, const std::string& title, MsgButtons buttons,
                     MsgIcon icon, std::optional<MsgAnswer> defaultAnswer) override {
@@ -27,23 +24,13 @@ class ErrorWatch::Proxy final : public UserIO {
       ++errors;
       if (quiet_) return MsgAnswer::Ok;  // counted, not shown: the user has seen it once
     }
-    return inner_->message(text, title, buttons, icon, defaultAnswer);
+    return ForwardingUserIO::message(text, title, buttons, icon, defaultAnswer);
   }
-  std::optional<std::string> input(const std::string& prompt, const std::string& title,
-                                   const std::string& initial) override {
-    return inner_->input(prompt, title, initial);
-  }
-  void beep() override { inner_->beep(); }
-  void showBusy() override { inner_->showBusy(); }
-  void showNormal() override { inner_->showNormal(); }
-  void abortProgram() override { inner_->abortProgram(); }
 
   int errors = 0;
 
  private:
-  UserIO* inner_;
   bool quiet_;
-  UserIO* previous_ = nullptr;
 };
 
 ErrorWatch::ErrorWatch(bool quiet) : proxy_(new Proxy(quiet)) {}
